@@ -1,0 +1,31 @@
+// Program entry: the engine's start-up, then the main window, then the message loop.
+
+#include "engine/engine.h"
+#include "platform/clock.h"
+#include "platform/ini.h"
+#include "platform/qtplatform.h"
+#include "shell/engel.h"
+
+#include <QApplication>
+
+#include <memory>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vindra"));
+
+    vindra::QtMessages messages;
+    vindra::QtTextMeasure measure;
+    vindra::QtScreen screen;
+    vindra::SystemClock clock;
+    const vindra::Services services{&messages, &measure, &screen, &clock};
+
+    auto engine = std::make_unique<vindra::Engine>(messages, clock, vindra::Random::seedFromClock());
+    if (!engine->unitStartup(vindra::findWindowsDirectory(QApplication::applicationDirPath())))
+        return 1;
+
+    vindra::TEngel engel(std::move(engine), services);
+    engel.showFullScreen();
+    return QApplication::exec();
+}

@@ -1,0 +1,209 @@
+#pragma once
+
+#include "datafile.h"
+#include "diagnosisrecord.h"
+#include "random.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace vindra {
+
+class Clock;
+class Messages;
+class TextMeasure;
+enum class MessageKind;
+
+/// The directories of the directories file (texts in cp1252, as written there).
+struct Directories {
+    QByteArray cd;       ///< root of the read-only copy of the material, no trailing "\"
+    QByteArray hardDisk; ///< root of the installed copy; every file is looked for here first
+    QByteArray results;  ///< directory of the diagnosis register, no trailing "\"
+    QByteArray score;    ///< directory of the high-score files; ends with "\" unless empty
+};
+
+/// The settings; they start at these defaults at every start.
+struct Settings {
+    int TIMESHOWINGCORRECTANSWER = 3; ///< seconds the right answer stays visible, 0..9
+    int SOUNDS = 1;                   ///< spoken words are played when 1 or 3
+    int ENGLANDPICTURES = 1;          ///< pictures are shown when 1 or 3
+};
+
+/// Per-file counts of the data file cache, one per position of the data-file list.
+struct CacheSlot {
+    int itemCount = 0;  ///< 0 = not yet counted since the last engine reset
+    int nextDraw = 1;   ///< next draw position of the file's random item order
+    int errorCount = 0; ///< entries of this slot in the error list
+};
+
+/// One wrongly answered item, kept for a correction round.
+struct ErrorEntry {
+    quint16 itemNumber = 0;
+    int slot = 0;
+};
+
+/// The item state of the exercise opened last.
+struct ItemState {
+    QByteArray currentFileName; ///< at most 12 characters
+    int cacheSlot = 0;          ///< 1..200, 0 before the first file
+    QByteArray currentItemLine; ///< still scrambled when it is stored so
+    quint16 currentItemNumber = 1;
+    int reAskedItemNumber = 0;
+    std::array<QByteArray, datafile::kMaxFields + 1> fields; ///< fields 1..10
+    quint16 alternativesCount = 0;
+    quint16 fieldCount = 0;
+    quint16 exerciseCode = 0;
+    std::array<QByteArray, 4> headerLines; ///< header lines 1..3
+    QByteArray instructionLine;
+    QByteArray worksheetInstruction;
+};
+
+/// The praise-word files named at start-up and their per-file counts (positions 1..20).
+struct PraiseFiles {
+    QList<QByteArray> names; ///< names()[i - 1] is position i
+    std::array<int, 21> lineCount{};
+    std::array<int, 21> nextDraw{};
+    int index = 0;      ///< position of the praise file in use
+    QByteArray fileName; ///< the praise file chosen for the round just ended
+};
+
+/// Session state shared by every exercise form.
+struct SessionState {
+    /// 0 practice, 1 worksheet mode, 2 diagnosis test, 3 "Practise 1", 4 "Practise 2",
+    /// 5 correction round inside a diagnosis practice.
+    int mode = 0;
+    bool correctionRound = false;
+    int selectedProtocolRow = 1;
+    int dictationMode = 0;
+    int diagnosisRoundMarker = 0;
+};
+
+/// The diagnosis state: the one record in memory and what goes with it.
+struct DiagnosisState {
+    DiagnosisRecord current;
+    int currentSlot = 1;
+    bool recordChanged = false;
+    QByteArray teacherPassword;
+    bool teacherFlag = false;
+};
+
+/// The engine: every service and all the engine-wide state that the forms share. The main
+/// window owns the one instance and hands every form a reference to it. GUI-free: it
+/// reaches the person only through the Messages adapter it is given.
+class Engine {
+public:
+    /// Item numbers are drawn from a permutation of 1..kPermutationSize.
+    static constexpr int kPermutationSize = 1000;
+    static constexpr int kCacheSlots = 200;
+    static constexpr int kMaxPraiseFiles = 20;
+    static constexpr int kMaxErrors = 400;
+    static constexpr int kFileNameWidth = 12;
+    static constexpr int kDirectoryWidth = 80;
+
+    Engine(Messages& messages, Clock& clock, std::uint32_t seed);
+
+    Messages& messages() { return m_messages; }
+    Clock& clock() { return m_clock; }
+    Random& random() { return m_random; }
+
+    // ---- Start-up -----------------------------------------------------------------------
+
+    /// The unit start-up, before any window: clears the state, reads the directories file
+    /// from `windowsDirectory`, builds the data-file and praise-file lists and resets the
+    /// engine over 1..1000. Returns false when the program must end (no DATA directory).
+    bool unitStartup(const QString& windowsDirectory);
+
+    /// Reads "Kelvo97.Ini" in `windowsDirectory`. A relative directory value is taken
+    /// relative to `windowsDirectory`.
+    void readDirectories(const QString& windowsDirectory);
+
+    /// Fills the data-file list (and praise-file list) from "\DATA\datfiler.eng", or scans
+    /// the DATA directory for "EN*.DAT". False when the list file is missing and neither
+    /// DATA directory exists (the warning has been shown).
+    bool buildDataFileList();
+
+    /// Scans the DATA directory for "REOM*.LOV" when the list file named no praise file.
+    void buildPraiseFileList();
+
+    /// Rebuilds the permutation over first..last and resets every per-file count, the
+    /// error list and the cache slot.
+    void engineReset(int first, int last);
+
+    /// The settings at their defaults and the per-start flags of the main window's creation.
+    void resetSettings();
+
+    /// Checks the score and results directories at the main window's creation, with the
+    /// results directory's fallback to hard-disk directory + "\RESULTAT".
+    void checkDirectories();
+
+    /// Screen measurement: the scale from the number of letters "A" (Arial bold, 19 pixels)
+    /// that fill the screen width, and the layout unit (width of "L", Arial bold 12 points).
+    void Skaltest(int screenWidth, const TextMeasure& measure);
+
+    // ---- Data files ---------------------------------------------------------------------
+
+    bool Kolla(const QByteArray& name);
+    bool Kolla2(const QByteArray& name);
+    /// Counts the item lines of a file into a data file cache slot (kind 0) or a praise
+    /// file (kind 1), reading its "$" lines; header-only reads just the first six lines.
+    void ordantal(const QByteArray& name, int index, int counterKind, bool fullRead);
+    void haemtaord(const QByteArray& name, int n);
+    void str_postarray(const QByteArray& line);
+    void haemtafel(const QByteArray& name, int operation);
+    static quint16 GeProgramtal(const QByteArray& name) { return datafile::GeProgramtal(name); }
+    static void kryptrad(const QByteArray& line, QByteArray& result);
+    static void dekryptrad(const QByteArray& line, QByteArray& result);
+
+    /// Sets the current data file name (cut to 12 characters).
+    void setCurrentFileName(const QByteArray& name);
+
+    /// The local path of a material file: hard-disk directory + `relative` when that file
+    /// exists, else CD directory + `relative` (`relative` begins with "\").
+    QString materialPath(const QByteArray& relative) const;
+    /// The local path of directory + `relative`, for any cp1252 directory.
+    static QString localPath(const QByteArray& directory, const QByteArray& relative);
+
+    /// Shows a message whose text is given in cp1252.
+    void message(MessageKind kind, const QByteArray& text);
+    /// "Filen " + name + " finns inte eller är felaktig"
+    void fileError(const QByteArray& name);
+
+    // ---- Engine-wide state (read and written by the forms) -------------------------------
+
+    Directories dirs;
+    Settings settings;
+    ItemState item;
+    SessionState session;
+    DiagnosisState diagnosis;
+    QList<QByteArray> dataFiles; ///< dataFiles[i - 1] is position i (1..200)
+    std::array<CacheSlot, kCacheSlots + 1> cache{}; ///< slots 1..200
+    QList<ErrorEntry> errors;                        ///< oldest first, at most 400
+    PraiseFiles praise;
+    std::array<int, kPermutationSize + 1> permutation{}; ///< positions 1..1000
+
+    int screenScale = 100; ///< percent
+    int layoutUnit = 0;    ///< pixels
+
+    bool scoreDirectoryUsable = true;
+    bool highScoreFirstDisplay = true;
+    bool pictureOrderBuilt = false;
+    int picturePosition = 1;
+    int pictureCount = 26;
+
+private:
+    int slotOf(const QByteArray& name) const;
+    bool readFile(const QByteArray& name, QByteArray& content, bool reportAsCd);
+    /// Reads lines until item line `n` is in the current item line; false when the file
+    /// cannot be opened.
+    bool readItemLine(const QByteArray& name, int n);
+    QString dataFilePath(const QByteArray& name) const;
+
+    Messages& m_messages;
+    Clock& m_clock;
+    Random m_random;
+};
+
+} // namespace vindra

@@ -1,0 +1,61 @@
+#include "qtplatform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QScreen>
+
+namespace vindra {
+
+void QtMessages::show(MessageKind kind, const QString& text)
+{
+    QMessageBox box;
+    switch (kind) {
+    case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
+    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
+    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+    }
+    box.setWindowTitle(QStringLiteral("Vindra"));
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtMessages::confirm(const QString& text)
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(QStringLiteral("Vindra"));
+    box.setText(text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+QFont toQFont(const FontSpec& spec)
+{
+    QFont f(spec.family);
+    if (spec.sizeInPixels)
+        f.setPixelSize(spec.size);
+    else
+        f.setPointSize(spec.size);
+    f.setBold(spec.bold);
+    return f;
+}
+
+int QtTextMeasure::width(const QString& text, const FontSpec& font) const
+{
+    return QFontMetrics(toQFont(font)).horizontalAdvance(text);
+}
+
+QSize QtScreen::size() const
+{
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        return s->size();
+    return {1024, 768};
+}
+
+} // namespace vindra

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "messages.h"
+#include "screen.h"
+#include "textmeasure.h"
+
+class QFont;
+
+namespace vindra {
+
+/// Real message boxes (QMessageBox) with an OK button, or Yes and No for a confirmation.
+class QtMessages : public Messages {
+public:
+    void show(MessageKind kind, const QString& text) override;
+    bool confirm(const QString& text) override;
+};
+
+/// Text widths from Qt's font metrics. "Arial" resolves to Liberation Sans through
+/// fontconfig, a metric twin, so widths match the forms' layout rules.
+class QtTextMeasure : public TextMeasure {
+public:
+    int width(const QString& text, const FontSpec& font) const override;
+};
+
+/// The primary screen's size.
+class QtScreen : public Screen {
+public:
+    QSize size() const override;
+};
+
+/// The QFont of a FontSpec, for forms that draw or lay out text.
+QFont toQFont(const FontSpec& spec);
+
+} // namespace vindra

@@ -1,0 +1,35 @@
+// libFuzzer target over the data-file reader: line splitting and kinds, the "$" lines,
+// the field split (with its unscrambling) and the line cipher.
+
+#include "engine/cipher.h"
+#include "engine/datafile.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace vindra;
+    const QByteArray content(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    datafile::Headers headers;
+    for (const QByteArray& line : datafile::splitLines(content)) {
+        headers.take(line);
+        const datafile::ItemFields f = datafile::splitFields(line);
+        if (f.fieldCount > datafile::kMaxFields || f.alternativesCount > f.fieldCount)
+            std::abort();
+        datafile::GeProgramtal(line);
+
+        // Every line of printable bytes that kryptrad transforms comes back unchanged.
+        const QByteArray scrambled = cipher::kryptrad(line);
+        bool printable = true;
+        for (const char c : line)
+            printable = printable && static_cast<unsigned char>(c) >= 32;
+        if (printable && scrambled != line && cipher::dekryptrad(scrambled) != line)
+            std::abort();
+    }
+    for (int i = 1; i <= 3; ++i) {
+        if (headers.header[static_cast<size_t>(i)].size() > datafile::kTextWidth)
+            std::abort();
+    }
+    return 0;
+}
