@@ -171,6 +171,15 @@ public:
     /// "Filen " + name + " finns inte eller är felaktig"
     void fileError(const QByteArray& name);
 
+    // ---- Answer checking and text utilities ---------------------------------------------
+
+
+    // ---- Random draws, praise words, pictures and sounds --------------------------------
+
+
+    // ---- Diagnosis: slot states and results ---------------------------------------------
+
+
     // ---- Engine-wide state (read and written by the forms) -------------------------------
 
     Directories dirs;
