@@ -113,7 +113,7 @@ int encodeCommand(const QStringList& args)
                       .arg(src)
                       .arg(line)
                       .arg(column)
-                      .arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')));
+                      .arg(QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, QLatin1Char('0'))));
             return 1;
         }
         ++column;
