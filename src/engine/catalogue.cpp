@@ -53,8 +53,8 @@ constexpr MenuButton form(const char* caption, const char* formClass, int exerci
 constexpr MenuButton ex(const char* caption, const char* formClass, const char* file, Format f,
                         bool worksheetDisabled = false, int minItems = 0)
 {
-    return {caption,           formClass, file, 0,
-            worksheetDisabled, f,         minItems ? minItems : classMinimum(f)};
+    return {
+        caption, formClass, file, 0, worksheetDisabled, f, minItems ? minItems : classMinimum(f)};
 }
 
 constexpr bool kWs = true; // disabled in worksheet mode
@@ -420,34 +420,62 @@ QByteArray threeDigits(int n)
 const char* formatName(Format format)
 {
     switch (format) {
-    case F::Skriv: return "SKRIV";
-    case F::SkrivReversed: return "SKRIV reversed";
-    case F::Skriv2A: return "SKRIV2-A";
-    case F::Skriv2B: return "SKRIV2-B";
-    case F::GapS: return "GAP-S";
-    case F::GapP: return "GAP-P";
-    case F::Dict: return "DICT";
-    case F::Body: return "BODY";
-    case F::Clock: return "CLOCK";
-    case F::Xact: return "XACT";
-    case F::FiveType: return "FIVE-TYPE";
-    case F::WordList: return "WORDLIST";
-    case F::WordPairs: return "WORDPAIRS";
-    case F::Cat: return "CAT";
-    case F::Word: return "WORD";
-    case F::Read: return "READ";
-    case F::Picq: return "PICQ";
-    case F::Be: return "BE";
-    case F::FiveMc: return "FIVE-MC";
-    case F::False: return "FALSE";
-    case F::Duel: return "DUEL";
-    case F::Reveal: return "REVEAL";
-    case F::Speed: return "SPEED";
-    case F::Tell: return "TELL";
-    case F::StoryGin: return "STORYGIN";
-    case F::Prank: return "PRANK";
-    case F::Horo: return "HORO";
-    case F::Praise: return "PRAISE";
+    case F::Skriv:
+        return "SKRIV";
+    case F::SkrivReversed:
+        return "SKRIV reversed";
+    case F::Skriv2A:
+        return "SKRIV2-A";
+    case F::Skriv2B:
+        return "SKRIV2-B";
+    case F::GapS:
+        return "GAP-S";
+    case F::GapP:
+        return "GAP-P";
+    case F::Dict:
+        return "DICT";
+    case F::Body:
+        return "BODY";
+    case F::Clock:
+        return "CLOCK";
+    case F::Xact:
+        return "XACT";
+    case F::FiveType:
+        return "FIVE-TYPE";
+    case F::WordList:
+        return "WORDLIST";
+    case F::WordPairs:
+        return "WORDPAIRS";
+    case F::Cat:
+        return "CAT";
+    case F::Word:
+        return "WORD";
+    case F::Read:
+        return "READ";
+    case F::Picq:
+        return "PICQ";
+    case F::Be:
+        return "BE";
+    case F::FiveMc:
+        return "FIVE-MC";
+    case F::False:
+        return "FALSE";
+    case F::Duel:
+        return "DUEL";
+    case F::Reveal:
+        return "REVEAL";
+    case F::Speed:
+        return "SPEED";
+    case F::Tell:
+        return "TELL";
+    case F::StoryGin:
+        return "STORYGIN";
+    case F::Prank:
+        return "PRANK";
+    case F::Horo:
+        return "HORO";
+    case F::Praise:
+        return "PRAISE";
     }
     return "?";
 }
@@ -656,8 +684,8 @@ QList<MaterialFile> materialFiles()
 
     for (const MainPictureSize& s : kMainSizes) {
         for (int n = 1; n <= kPictureCount; ++n)
-            files.append({"BILD\\" + mainPictureFile(s.prefix, n), FileKind::Picture, F::Skriv,
-                          0, s.width, s.height});
+            files.append({"BILD\\" + mainPictureFile(s.prefix, n), FileKind::Picture, F::Skriv, 0,
+                          s.width, s.height});
     }
     for (int n = 1; n <= kPictureCount; ++n)
         files.append({"BILD\\" + endingPictureFile(n), FileKind::Picture, F::Skriv, 0,
@@ -689,8 +717,8 @@ QList<PerItemFile> perItemFiles()
         }
     }
     for (const SoundEntry& s : kSounds) {
-        list.append({"ENG" + QByteArray::number(s.code) + ".DAT",
-                     "LJUD\\" + QByteArray(s.prefix), s.prefix, 3, 999, FileKind::Sound});
+        list.append({"ENG" + QByteArray::number(s.code) + ".DAT", "LJUD\\" + QByteArray(s.prefix),
+                     s.prefix, 3, 999, FileKind::Sound});
     }
     return list;
 }

@@ -55,13 +55,13 @@ bool readsItemLines(Format format);
 
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {
-    const char* caption;      ///< UTF-8, exactly as shown
-    const char* target;       ///< a form class ("TSKRIV") or a menu id ("TF31")
-    const char* dataFile;     ///< set before `Kolla`; nullptr when none
-    int exerciseCode;         ///< the word-list code 1001 / 1002 set instead of a file; else 0
-    bool worksheetDisabled;   ///< disabled in worksheet mode
-    Format format;            ///< format of `dataFile` (meaningless without one)
-    int minItems;             ///< items a round needs without repeats (0 without a file)
+    const char* caption;    ///< UTF-8, exactly as shown
+    const char* target;     ///< a form class ("TSKRIV") or a menu id ("TF31")
+    const char* dataFile;   ///< set before `Kolla`; nullptr when none
+    int exerciseCode;       ///< the word-list code 1001 / 1002 set instead of a file; else 0
+    bool worksheetDisabled; ///< disabled in worksheet mode
+    Format format;          ///< format of `dataFile` (meaningless without one)
+    int minItems;           ///< items a round needs without repeats (0 without a file)
 
     /// True when the target is a menu window ("TF" and a digit).
     bool opensMenu() const;
@@ -69,11 +69,11 @@ struct MenuButton {
 
 /// A menu window `TF1` … `TF61`.
 struct Menu {
-    const char* id;                  ///< class name and object name, "TF31"
-    const char* title;               ///< UTF-8
+    const char* id;    ///< class name and object name, "TF31"
+    const char* title; ///< UTF-8
     std::span<const MenuButton> buttons;
-    const char* closeCaption;        ///< "Till föregående meny", "Till huvudmenyn" in TF1
-    bool keepsDesign;                ///< keeps its designed layout and colour at creation
+    const char* closeCaption; ///< "Till föregående meny", "Till huvudmenyn" in TF1
+    bool keepsDesign;         ///< keeps its designed layout and colour at creation
 };
 
 /// Every menu window, TF1 first, parents before their sub-menus.
@@ -85,9 +85,9 @@ const Menu* menu(const char* id);
 /// A diagnosis slot 1..20: its subject and the test and practice programs.
 struct DiagnosisSlot {
     int slot;
-    const char* subject;      ///< UTF-8, at most 40 characters
-    int waitsFor;             ///< the slot it waits for (chain head), 0 when none
-    const char* testFile;     ///< "ENGDI" + nn + ".DAT"
+    const char* subject;  ///< UTF-8, at most 40 characters
+    int waitsFor;         ///< the slot it waits for (chain head), 0 when none
+    const char* testFile; ///< "ENGDI" + nn + ".DAT"
     const char* testForm;
     Format testFormat;
     const char* practiceFile; ///< "ENOVN1" + nn + ".DAT"
@@ -144,9 +144,9 @@ constexpr int kPictureCount = 26;
 
 /// A size class of the main-window pictures.
 struct MainPictureSize {
-    const char* prefix;   ///< "ENGL", "ENGM", "ENGS"
-    int maxScreenWidth;   ///< widest screen that uses it (INT_MAX for the last)
-    int width;            ///< size the pictures are built at
+    const char* prefix; ///< "ENGL", "ENGM", "ENGS"
+    int maxScreenWidth; ///< widest screen that uses it (INT_MAX for the last)
+    int width;          ///< size the pictures are built at
     int height;
 };
 std::span<const MainPictureSize> mainPictureSizes();
@@ -181,13 +181,13 @@ std::span<const BirdSong> birdSongs();
 
 /// What a material file is, for the checker.
 enum class FileKind {
-    DataList,  ///< datfiler.eng
-    Data,      ///< an item-line or text file of `format`
-    Text,      ///< a text read as it is (reading texts, manual)
-    Gate,      ///< only opened (synonym rule gates)
-    Picture,   ///< a bitmap; `width`/`height` when its size is fixed
-    Sound,     ///< a WAV file
-    Page,      ///< a rule page
+    DataList, ///< datfiler.eng
+    Data,     ///< an item-line or text file of `format`
+    Text,     ///< a text read as it is (reading texts, manual)
+    Gate,     ///< only opened (synonym rule gates)
+    Picture,  ///< a bitmap; `width`/`height` when its size is fixed
+    Sound,    ///< a WAV file
+    Page,     ///< a rule page
 };
 
 struct MaterialFile {
@@ -204,11 +204,11 @@ QList<MaterialFile> materialFiles();
 
 /// A file needed once per item of a data file.
 struct PerItemFile {
-    QByteArray dataFile;  ///< the data file whose items count
-    QByteArray folder;    ///< "BILD\VAXTER" or "LJUD\E2411"
-    QByteArray stem;      ///< "E2141" or "E2411"
-    int digits;           ///< width of the item number
-    int maxItem;          ///< highest item number that has a file
+    QByteArray dataFile; ///< the data file whose items count
+    QByteArray folder;   ///< "BILD\VAXTER" or "LJUD\E2411"
+    QByteArray stem;     ///< "E2141" or "E2411"
+    int digits;          ///< width of the item number
+    int maxItem;         ///< highest item number that has a file
     FileKind kind;
 };
 QList<PerItemFile> perItemFiles();

@@ -113,8 +113,8 @@ TEST(Catalogue, MaterialListHasEveryFileOnce)
     // Every page the table can name is shipped, and every synonym has its gate and page.
     const QList<QByteArray> pages = rulePages();
     EXPECT_EQ(pages.size(), 45);
-    for (int number : {31061, 32010, 32016, 34100, 34200, 34300, 34400, 35030, 35040, 35070,
-                       35100, 35110, 35121, 35131, 36100})
+    for (int number : {31061, 32010, 32016, 34100, 34200, 34300, 34400, 35030, 35040, 35070, 35100,
+                       35110, 35121, 35131, 36100})
         EXPECT_TRUE(pages.contains(rulePage(number))) << number;
     for (const Synonym& s : synonyms()) {
         EXPECT_TRUE(pages.contains(rulePage(s.code))) << s.code;
@@ -131,14 +131,14 @@ TEST(Catalogue, MainPicturesFitTheirScreens)
     };
     // The smallest screen of each range: the picture must fit the column beside the
     // 301-pixel menu panel and a third of the height below the 20-pixel top bar.
-    for (const Screen s : {Screen{640, 480, "ENGL"}, Screen{700, 525, "ENGL"},
-                           Screen{800, 600, "ENGM"}, Screen{899, 674, "ENGM"},
-                           Screen{1024, 768, "ENGS"}, Screen{1920, 1080, "ENGS"}}) {
+    for (const Screen s :
+         {Screen{640, 480, "ENGL"}, Screen{700, 525, "ENGL"}, Screen{800, 600, "ENGM"},
+          Screen{899, 674, "ENGM"}, Screen{1024, 768, "ENGS"}, Screen{1920, 1080, "ENGS"}}) {
         SCOPED_TRACE(s.w);
         EXPECT_EQ(mainPicturePrefix(s.w), QByteArray(s.prefix));
     }
-    for (const Screen s : {Screen{640, 480, "ENGL"}, Screen{800, 600, "ENGM"},
-                           Screen{1024, 768, "ENGS"}}) {
+    for (const Screen s :
+         {Screen{640, 480, "ENGL"}, Screen{800, 600, "ENGM"}, Screen{1024, 768, "ENGS"}}) {
         const MainPictureSize* size = nullptr;
         for (const MainPictureSize& m : mainPictureSizes()) {
             if (std::strcmp(m.prefix, s.prefix) == 0)

@@ -23,12 +23,19 @@ TEST(MaterialBuild, EncodeConvertsUtf8ToCp1252OrRefuses)
         const char* error;
     };
     const Case cases[] = {
-        {"swedish and cp1252 extras", "Tr\xC3\xA4ning\n$\xC2\xA7\xC3\x96vers\xC3\xA4tt\n\xE2\x82\xAC 5\n",
+        {"swedish and cp1252 extras",
+         "Tr\xC3\xA4ning\n$\xC2\xA7\xC3\x96vers\xC3\xA4tt\n\xE2\x82\xAC 5\n",
          "Tr\xE4ning\n$\xA7\xD6vers\xE4tt\n\x80 5\n", nullptr},
-        {"byte order mark dropped, CR LF kept", "\xEF\xBB\xBF" "a#b\r\n", "a#b\r\n", nullptr},
+        {"byte order mark dropped, CR LF kept",
+         "\xEF\xBB\xBF"
+         "a#b\r\n",
+         "a#b\r\n", nullptr},
         {"arrow has no byte", "ok\nbad \xE2\x86\x92 x\n", "", ":2:5: character U+2192"},
         {"emoji has no byte", "x \xF0\x9F\x98\x80", "", ":1:3: character U+1F600"},
-        {"control character", "a\x01" "b", "", ":1:2: character U+0001"},
+        {"control character",
+         "a\x01"
+         "b",
+         "", ":1:2: character U+0001"},
         {"not UTF-8 at all", "\xE4r#year\n", "", "is not UTF-8 text"},
     };
     for (const Case& c : cases) {
@@ -60,12 +67,12 @@ TEST(MaterialBuild, PicturesCoverEverySize)
     const QString src = dir.filePath(QStringLiteral("07.svg"));
     writeFile(src, svg);
     const QString bild = dir.filePath(QStringLiteral("BILD"));
-    ASSERT_EQ(materialTool({QStringLiteral("picture"), QStringLiteral("main"), QStringLiteral("7"), src,
-                    bild})
+    ASSERT_EQ(materialTool({QStringLiteral("picture"), QStringLiteral("main"), QStringLiteral("7"),
+                            src, bild})
                   .code,
               0);
-    ASSERT_EQ(materialTool({QStringLiteral("picture"), QStringLiteral("ending"), QStringLiteral("7"),
-                    src, bild})
+    ASSERT_EQ(materialTool({QStringLiteral("picture"), QStringLiteral("ending"),
+                            QStringLiteral("7"), src, bild})
                   .code,
               0);
 
@@ -89,8 +96,8 @@ TEST(MaterialBuild, PicturesCoverEverySize)
     }
 
     writeFile(src, "<svg");
-    EXPECT_EQ(materialTool({QStringLiteral("picture"), QStringLiteral("main"), QStringLiteral("7"), src,
-                    bild})
+    EXPECT_EQ(materialTool({QStringLiteral("picture"), QStringLiteral("main"), QStringLiteral("7"),
+                            src, bild})
                   .code,
               1);
 }
@@ -106,7 +113,8 @@ TEST(MaterialBuild, WordListsAreSpoken)
     const ToolRun r = materialTool({QStringLiteral("speak"), list, ljud});
     ASSERT_EQ(r.code, 0) << r.err.constData();
     for (const char* name : {"E5111/E5111001.WAV", "E5111/E5111002.WAV"})
-        EXPECT_TRUE(readFile(ljud + QLatin1Char('/') + QLatin1String(name)).startsWith("RIFF")) << name;
+        EXPECT_TRUE(readFile(ljud + QLatin1Char('/') + QLatin1String(name)).startsWith("RIFF"))
+            << name;
 
     writeFile(list, "001 cat without a tab\n");
     const ToolRun bad = materialTool({QStringLiteral("speak"), list, ljud});

@@ -41,7 +41,8 @@ public:
         // A written-answer file with scrambled and plain lines, the instruction in cp1252.
         put("DATA/ENG31051.DAT",
             "$Plural\n$\xA7Skriv ordet i plural.\n; plain and scrambled lines mix\n" +
-                vindra::cipher::kryptrad("house#houses") + "\n" + tenItems("word N#words N#&wordsN").mid(0));
+                vindra::cipher::kryptrad("house#houses") + "\n" +
+                tenItems("word N#words N#&wordsN").mid(0));
         put("DATA/ENG35081.DAT", "$Be\n" + tenItems("I <am> number N.#am = jag \xE4r"));
         put("DATA/ENG31011.DAT", tenItems("This is <an> apple number N.#0"));
         put("DATA/REOM9001.LOV", "Bra jobbat!#Fint!\n");
@@ -121,7 +122,9 @@ TEST(MaterialCheck, EachBreakageIsReported)
          [](GoodRoot& r) { r.put("DATA/ENG31051.DAT", tenItems("wN#ordN") + "$Late header\n"); },
          "DATA/ENG31051.DAT: line 11: \"$\" line after the first 6 lines"},
         {"too long header",
-         [](GoodRoot& r) { r.put("DATA/ENG31051.DAT", "$" + QByteArray(81, 'x') + "\n" + tenItems("wN#oN")); },
+         [](GoodRoot& r) {
+             r.put("DATA/ENG31051.DAT", "$" + QByteArray(81, 'x') + "\n" + tenItems("wN#oN"));
+         },
          "DATA/ENG31051.DAT: line 1: header or instruction longer than 80 characters"},
         {"answer field missing",
          [](GoodRoot& r) { r.put("DATA/ENG31051.DAT", tenItems("wN#oN") + "house\n"); },
@@ -129,11 +132,9 @@ TEST(MaterialCheck, EachBreakageIsReported)
         {"unbalanced gap marker",
          [](GoodRoot& r) { r.put("DATA/ENG35081.DAT", tenItems("I <am> N.") + "I <am happy.\n"); },
          "DATA/ENG35081.DAT: line 11: unbalanced"},
-        {"three gaps",
-         [](GoodRoot& r) { r.put("DATA/ENG35081.DAT", tenItems("<I> <am> <N>.")); },
+        {"three gaps", [](GoodRoot& r) { r.put("DATA/ENG35081.DAT", tenItems("<I> <am> <N>.")); },
          "DATA/ENG35081.DAT: line 1: needs 1 to 2 gaps"},
-        {"too many marked words",
-         [&](GoodRoot& r) { r.put("DATA/ENG31011.DAT", lines(thirteen)); },
+        {"too many marked words", [&](GoodRoot& r) { r.put("DATA/ENG31011.DAT", lines(thirteen)); },
          "DATA/ENG31011.DAT: marks 13 different words, at most 12 fit"},
         {"word line without a mark",
          [](GoodRoot& r) { r.put("DATA/ENG31011.DAT", tenItems("It is <an> N.") + "It is N.\n"); },

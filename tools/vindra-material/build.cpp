@@ -113,7 +113,9 @@ int encodeCommand(const QStringList& args)
                       .arg(src)
                       .arg(line)
                       .arg(column)
-                      .arg(QString::number(static_cast<uint>(code), 16).toUpper().rightJustified(4, QLatin1Char('0'))));
+                      .arg(QString::number(static_cast<uint>(code), 16)
+                               .toUpper()
+                               .rightJustified(4, QLatin1Char('0'))));
             return 1;
         }
         ++column;
@@ -147,8 +149,8 @@ int pictureCommand(const QStringList& args)
     }
     const QString dir = args[3] + QLatin1Char('/');
     if (!main) {
-        const QImage image = renderCover(svg, catalogue::kEndingPictureWidth,
-                                         catalogue::kEndingPictureHeight);
+        const QImage image =
+            renderCover(svg, catalogue::kEndingPictureWidth, catalogue::kEndingPictureHeight);
         return saveBitmap(image, dir + QString::fromLatin1(catalogue::endingPictureFile(number)))
                    ? 0
                    : 1;
@@ -194,9 +196,8 @@ int speakCommand(const QStringList& args)
         const QString wav =
             outDir + QLatin1Char('/') + QString::fromLatin1(catalogue::itemSoundFile(prefix, item));
         QProcess espeak;
-        espeak.start(QStringLiteral("espeak-ng"),
-                     {QStringLiteral("-v"), QStringLiteral("en-gb"), QStringLiteral("-w"), wav,
-                      m.captured(2)});
+        espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("en-gb"),
+                                                   QStringLiteral("-w"), wav, m.captured(2)});
         if (!espeak.waitForFinished(60000) || espeak.exitStatus() != QProcess::NormalExit ||
             espeak.exitCode() != 0) {
             error(QStringLiteral("%1:%2: espeak-ng could not speak it (%3)")

@@ -310,14 +310,13 @@ private:
                 continue;
             if (kind != datafile::LineKind::Item) {
                 if (f.format == Format::Praise) {
-                    lineProblem(f.path, lineNo,
-                                QStringLiteral("a praise file has no \"$\" lines"));
+                    lineProblem(f.path, lineNo, QStringLiteral("a praise file has no \"$\" lines"));
                     continue;
                 }
                 if (lineNo > headerLines)
-                    lineProblem(f.path, lineNo,
-                                QStringLiteral("\"$\" line after the first %1 lines")
-                                    .arg(headerLines));
+                    lineProblem(
+                        f.path, lineNo,
+                        QStringLiteral("\"$\" line after the first %1 lines").arg(headerLines));
                 const int skip = kind == datafile::LineKind::Header ? 1 : 2;
                 if (line.size() - skip > datafile::kTextWidth)
                     lineProblem(f.path, lineNo,
@@ -331,11 +330,11 @@ private:
         }
 
         if (f.format == Format::Word && words.size() > 12)
-            problem(f.path, QStringLiteral("marks %1 different words, at most 12 fit")
-                                .arg(words.size()));
+            problem(f.path,
+                    QStringLiteral("marks %1 different words, at most 12 fit").arg(words.size()));
         if (f.format == Format::Be && words.size() > 8)
-            problem(f.path, QStringLiteral("marks %1 different words, at most 8 fit")
-                                .arg(words.size()));
+            problem(f.path,
+                    QStringLiteral("marks %1 different words, at most 8 fit").arg(words.size()));
         if (f.format == Format::Xact) {
             int top = 0;
             while (levels.contains(top + 1))
@@ -530,8 +529,9 @@ private:
                     textLines = 0;
                 }
                 if (l.size() > datafile::kTextWidth)
-                    lineProblem(f.path, lineNo,
-                                QStringLiteral("longer than %1 characters").arg(datafile::kTextWidth));
+                    lineProblem(
+                        f.path, lineNo,
+                        QStringLiteral("longer than %1 characters").arg(datafile::kTextWidth));
             } else if (f.format == Format::Prank) {
                 if (l.trimmed().isEmpty())
                     continue;
