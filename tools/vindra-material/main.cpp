@@ -5,11 +5,24 @@
 //   vindra-material fields       prints the fields of every item line of standard input
 //
 // Input and output are the material's own bytes (cp1252); output lines end in LF.
+//
+// The material build and check (see material/README.md):
+//
+//   vindra-material encode SRC DST           UTF-8 text source to its cp1252 copy
+//   vindra-material datfiler DST             the data-file list, from the catalogue
+//   vindra-material picture main|ending N SRC.svg BILDDIR   the bitmaps of picture N
+//   vindra-material speak LIST DIR           one WAV per line of a word list (espeak-ng)
+//   vindra-material list                     every file of fixed name in a material root
+//   vindra-material check DIR [--pending F]  verifies a material root
+
+#include "commands.h"
 
 #include "engine/cipher.h"
 #include "engine/datafile.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -33,7 +46,9 @@ void writeLine(const QByteArray& line)
 
 int usage()
 {
-    std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n", stderr);
+    std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n"
+               "       vindra-material encode|datfiler|picture|speak|list|check ...\n",
+               stderr);
     return 2;
 }
 
@@ -41,6 +56,30 @@ int usage()
 
 int main(int argc, char* argv[])
 {
+    if (argc >= 2) {
+        const QByteArray command = argv[1];
+        QStringList args;
+        for (int i = 2; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        if (command == "picture") {
+            // Pictures with text need fonts, which need a GUI application; no display is used.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication app(argc, argv);
+            return vindra::material::pictureCommand(args);
+        }
+        QCoreApplication app(argc, argv);
+        if (command == "encode")
+            return vindra::material::encodeCommand(args);
+        if (command == "datfiler")
+            return vindra::material::datfilerCommand(args);
+        if (command == "speak")
+            return vindra::material::speakCommand(args);
+        if (command == "list")
+            return vindra::material::listCommand();
+        if (command == "check")
+            return vindra::material::checkCommand(args);
+    }
     if (argc != 2)
         return usage();
     const char* command = argv[1];
