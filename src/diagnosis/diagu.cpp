@@ -118,16 +118,18 @@ TDiag::TDiag(Engine& engine, const Services& services, QWidget* parent)
     TeacherPanel->setObjectName(QStringLiteral("TeacherPanel"));
     TeacherPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* teacherLayout = new QVBoxLayout(TeacherPanel);
-    teacherLayout->addWidget(label(QStringLiteral("Välj ett alternativ"), "TeacherLabel", TeacherPanel));
-    DeleteAllButton = button(QStringLiteral("Ta bort alla diagnoser"), "DeleteAllButton", TeacherPanel);
-    DeleteWithPasswordButton =
-        button(QStringLiteral("Ta bort enstaka med lösen"), "DeleteWithPasswordButton", TeacherPanel);
+    teacherLayout->addWidget(
+        label(QStringLiteral("Välj ett alternativ"), "TeacherLabel", TeacherPanel));
+    DeleteAllButton =
+        button(QStringLiteral("Ta bort alla diagnoser"), "DeleteAllButton", TeacherPanel);
+    DeleteWithPasswordButton = button(QStringLiteral("Ta bort enstaka med lösen"),
+                                      "DeleteWithPasswordButton", TeacherPanel);
     DeleteWithoutPasswordButton = button(QStringLiteral("Ta bort enstaka utan lösen"),
                                          "DeleteWithoutPasswordButton", TeacherPanel);
     InfoButton = button(QStringLiteral("Info"), "InfoButton", TeacherPanel);
     InfoButton->installEventFilter(this);
-    for (QPushButton* b : {DeleteAllButton, DeleteWithPasswordButton, DeleteWithoutPasswordButton,
-                           InfoButton})
+    for (QPushButton* b :
+         {DeleteAllButton, DeleteWithPasswordButton, DeleteWithoutPasswordButton, InfoButton})
         teacherLayout->addWidget(b);
 
     NewUserButton = button(QStringLiteral("&New user"), "NewUserButton", this);

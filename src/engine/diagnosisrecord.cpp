@@ -105,7 +105,8 @@ QStringList problemsOf(QByteArrayView bytes)
     for (int s = 1; s <= kSlots; ++s) {
         const auto i = static_cast<size_t>(s);
         if (r.result[i] < 0 || r.result[i] > 20)
-            problems << QStringLiteral("slot %1: result %2 is outside 0..20").arg(s).arg(r.result[i]);
+            problems
+                << QStringLiteral("slot %1: result %2 is outside 0..20").arg(s).arg(r.result[i]);
         if (r.state[i] > 3)
             problems << QStringLiteral("slot %1: state %2 is outside 0..3").arg(s).arg(r.state[i]);
     }

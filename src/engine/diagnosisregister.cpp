@@ -205,8 +205,8 @@ DiagnosisRegister::RemoveResult DiagnosisRegister::SparaRaderaProt(const QByteAr
         return RemoveResult::Failed;
     }
     // The question is asked before the lock is taken: a class must not wait for an answer.
-    const QByteArray question = "Vill du verkligen ta bort diagnosen \"" +
-                                m_engine.diagnosis.current.name + "\"?";
+    const QByteArray question =
+        "Vill du verkligen ta bort diagnosen \"" + m_engine.diagnosis.current.name + "\"?";
     if (!m_engine.messages().confirm(cp1252::toUnicode(question)))
         return RemoveResult::Declined;
 
@@ -228,15 +228,16 @@ DiagnosisRegister::RemoveResult DiagnosisRegister::SparaRaderaProt(const QByteAr
         return true;
     };
     QString error;
-    const auto status = recordfile::rewrite(registerPath(), lockPath(), change, &error, beforeCommit);
+    const auto status =
+        recordfile::rewrite(registerPath(), lockPath(), change, &error, beforeCommit);
     if (status == recordfile::Status::Unchanged && !existed) {
         m_engine.message(MessageKind::Information, missing);
         return RemoveResult::Failed;
     }
     if (status != recordfile::Status::Saved) {
-        m_engine.message(MessageKind::Information, "Diagnosfilen " + resultsFileText(kRegisterName) +
-                                                       " kunde inte skrivas (" +
-                                                       cp1252::fromUnicode(error) + ").");
+        m_engine.message(MessageKind::Information,
+                         "Diagnosfilen " + resultsFileText(kRegisterName) +
+                             " kunde inte skrivas (" + cp1252::fromUnicode(error) + ").");
         return RemoveResult::Failed;
     }
     m_engine.message(MessageKind::Information,
@@ -300,8 +301,8 @@ QByteArray DiagnosisRegister::teacherPasswordOf(const QByteArray& fileBytes)
     constexpr int offset = kTeacherFieldWidth + 1;
     if (fileBytes.size() <= offset)
         return {};
-    const int length = std::min<int>(static_cast<unsigned char>(fileBytes[offset]),
-                                     kTeacherFieldWidth);
+    const int length =
+        std::min<int>(static_cast<unsigned char>(fileBytes[offset]), kTeacherFieldWidth);
     return cipher::dekryptrad(fileBytes.mid(offset + 1, length));
 }
 
