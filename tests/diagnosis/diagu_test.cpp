@@ -171,6 +171,13 @@ TEST(TDiag, PupilWithoutPasswordGoesStraightToTheProtocol)
         EXPECT_EQ(p->findChild<QLabel*>("TitleLabel")->text(),
                   "Report of the diagnosises for Anna");
         EXPECT_EQ(room.engine->session.mode, 2);
+        // A test result while the protocol is open reaches the register at once.
+        room.engine->diagnosis.currentSlot = 1;
+        room.engine->diagnosback(16);
+        const auto stored = DiagnosisRegister(*room.engine).read();
+        ASSERT_TRUE(stored.has_value());
+        EXPECT_EQ(rec::fromBytes(stored->records.value(0)).result[1], 16);
+        EXPECT_FALSE(room.engine->diagnosis.recordChanged);
     });
     QTest::keyClick(list(d.get()), Qt::Key_Return);
     EXPECT_TRUE(opened);

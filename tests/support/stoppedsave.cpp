@@ -4,6 +4,7 @@
 //   vindra-stopped-save DIR NAME    saves a fresh record of NAME into DIR/RDIAG.DIA; prints
 //                                   "ready" when it has stopped
 
+#include "engine/cp1252.h"
 #include "engine/diagnosisregister.h"
 #include "engine/engine.h"
 #include "platform/clock.h"
@@ -23,10 +24,10 @@ int main(int argc, char* argv[])
     vindra::RecordingMessages messages;
     vindra::SystemClock clock;
     vindra::Engine engine(messages, clock, 1);
-    engine.dirs.results = args[1].toLocal8Bit();
+    engine.dirs.results = vindra::cp1252::fromUnicode(args[1]);
     vindra::DiagnosisRegister reg(engine);
     reg.RensaDiagnos();
-    engine.diagnosis.current.name = args[2].toLatin1();
+    engine.diagnosis.current.name = vindra::cp1252::fromUnicode(args[2]);
     reg.beforeCommit = [] {
         std::puts("ready");
         std::fflush(stdout);
