@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "platform/qtplatform.h"
+#include "platform/qtsound.h"
 #include "shell/engel.h"
 
 #include <QApplication>
@@ -19,7 +20,8 @@ int main(int argc, char* argv[])
     vindra::QtTextMeasure measure;
     vindra::QtScreen screen;
     vindra::SystemClock clock;
-    const vindra::Services services{&messages, &measure, &screen, &clock};
+    vindra::QtSoundPlayer sound;
+    const vindra::Services services{&messages, &measure, &screen, &clock, &sound};
 
     auto engine = std::make_unique<vindra::Engine>(messages, clock, vindra::Random::seedFromClock());
     if (!engine->unitStartup(vindra::findWindowsDirectory(QApplication::applicationDirPath())))

@@ -5,6 +5,7 @@ namespace vindra {
 class Clock;
 class Messages;
 class Screen;
+class SoundPlayer;
 class TextMeasure;
 
 /// The platform adapters that the forms use, handed from main() (real ones) or a test
@@ -14,6 +15,7 @@ struct Services {
     TextMeasure* measure = nullptr;
     Screen* screen = nullptr;
     Clock* clock = nullptr;
+    SoundPlayer* sound = nullptr; ///< the main window's one player; null: no sound
 };
 
 } // namespace vindra
