@@ -104,9 +104,9 @@ struct DiagnosisState {
     bool teacherFlag = false;
     /// Set by the protocol's leave button; the main window's "Diagnos" clears it.
     bool diagnosisLeft = false;
-    /// Set by the open protocol window: enables and redraws it after a test result (the
-    /// redraw saves the record while the record-changed flag is set).
-    std::function<void()> protocolRedraw;
+    /// The open protocol window, if any: a test result enables and redraws it (the redraw
+    /// saves the record while the record-changed flag is set).
+    ProtocolView* protocol = nullptr;
 };
 
 /// The engine: every service and all the engine-wide state that the forms share. The main
@@ -328,7 +328,6 @@ public:
     std::array<int, kPermutationSize + 1> permutation{}; ///< positions 1..1000
 
     QByteArray rulePageName; ///< the rule page shown last; kept between openings
-    ProtocolView* protocol = nullptr; ///< the open diagnosis protocol, if any
 
     int screenScale = 100; ///< percent
     int layoutUnit = 0;    ///< pixels

@@ -1,6 +1,7 @@
 #include "skriva.h"
 
 #include "engine/cp1252.h"
+#include "framework/aster.h"
 
 #include <QLabel>
 #include <QLineEdit>

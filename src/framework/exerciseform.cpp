@@ -758,14 +758,14 @@ void ExerciseForm::practisePassed()
         e.diagnosis.recordChanged = true;
     }
     e.session.diagnosisRoundMarker = 5;
-    if (e.protocol && slot >= 1 && slot <= kDiagnosisSlots) {
-        e.protocol->setStateCell(slot, "    " + Engine::stateText(e.diagnosis.current.state[static_cast<size_t>(slot)]));
-        e.protocol->hideWaitPanel();
+    if (e.diagnosis.protocol && slot >= 1 && slot <= kDiagnosisSlots) {
+        e.diagnosis.protocol->setStateCell(slot, "    " + diagnosisrecord::stateText(e.diagnosis.current.state[static_cast<size_t>(slot)]));
+        e.diagnosis.protocol->hideWaitPanel();
     }
     e.session.mode = 2;
     e.session.rightCount = 0;
-    if (e.protocol)
-        e.protocol->setProtocolEnabled(true);
+    if (e.diagnosis.protocol)
+        e.diagnosis.protocol->setProtocolEnabled(true);
 }
 
 // ---- Diagnosis panel and progress boxes ------------------------------------------------------
@@ -908,8 +908,8 @@ void ExerciseForm::Button3Click()
 {
     Engine& e = m_engine;
     auto& s = e.session;
-    if (mode() >= 2 && e.protocol)
-        e.protocol->setProtocolEnabled(true);
+    if (mode() >= 2 && e.diagnosis.protocol)
+        e.diagnosis.protocol->setProtocolEnabled(true);
     if ((mode() == 3 || mode() == 4) && !s.correctionRound && s.rightCount >= kPracticePassMark) {
         if (mode() == 4)
             practisePassed();

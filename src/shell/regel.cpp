@@ -45,7 +45,7 @@ void TRegelform::showEvent(QShowEvent* event)
 
 void TRegelform::Webregel()
 {
-    const QByteArray page = catalogue::rulePageName(m_pageNumber);
+    const QByteArray page = catalogue::rulePage(m_pageNumber);
     if (!page.isEmpty())
         m_engine.rulePageName = page;
     const QByteArray name = m_engine.rulePageName;

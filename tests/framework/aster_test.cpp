@@ -26,7 +26,7 @@ QImage render(TAster& a)
 {
     QImage img(a.size(), QImage::Format_RGB32);
     img.fill(Qt::magenta);
-    a.render(&img);
+    a.render(&img, QPoint(), QRegion(), QWidget::DrawChildren); // what the control itself paints
     return img;
 }
 
