@@ -3,6 +3,7 @@
 #include "datafile.h"
 #include "diagnosisrecord.h"
 #include "random.h"
+#include "worksheet.h"
 
 #include <QByteArray>
 #include <QList>
@@ -191,6 +192,7 @@ public:
     std::array<CacheSlot, kCacheSlots + 1> cache{}; ///< slots 1..200
     QList<ErrorEntry> errors;                        ///< oldest first, at most 400
     PraiseFiles praise;
+    Worksheet worksheet; ///< the collected worksheet and its numbering
     std::array<int, kPermutationSize + 1> permutation{}; ///< positions 1..1000
 
     int screenScale = 100; ///< percent
