@@ -60,16 +60,16 @@ struct Worksheet {
     QList<QByteArray> withoutAnswers; ///< shown and printed as list 1
     QList<QByteArray> withAnswers;    ///< list 2; always as long as list 1, line for line
 
-    int blockNumber = 0;       ///< the last block added; 0 after clearing
-    int itemNumber = 0;        ///< the last item added, over all blocks; 0 after clearing
-    bool newBlock = false;     ///< the next item added opens a block
-    QByteArray blockTitle;     ///< at most 80 characters
+    int blockNumber = 0;   ///< the last block added; 0 after clearing
+    int itemNumber = 0;    ///< the last item added, over all blocks; 0 after clearing
+    bool newBlock = false; ///< the next item added opens a block
+    QByteArray blockTitle; ///< at most 80 characters
     bool withAnswersFlag = false;
     int pageNumber = 1;
     bool headingDue = true;
-    int chosenCount = 0;       ///< the count panel's number of items to pick
-    int printPosition = 0;     ///< millimetres from the top of the page
-    int listInUse = 1;         ///< 1 without answers, 2 with answers
+    int chosenCount = 0;   ///< the count panel's number of items to pick
+    int printPosition = 0; ///< millimetres from the top of the page
+    int listInUse = 1;     ///< 1 without answers, 2 with answers
 
     /// Empties both lists and restarts the numbering and the heading. A clear started from
     /// an exercise form (`fromForm`) also makes the next item open a block.

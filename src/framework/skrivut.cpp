@@ -15,7 +15,8 @@ namespace vindra {
 
 using worksheet::LineKind;
 
-const char* const TUtskrift::kCreditLine = "Gjort med Vindra, ett program f\u00f6r engelsktr\u00e4ning";
+const char* const TUtskrift::kCreditLine =
+    "Gjort med Vindra, ett program f\u00f6r engelsktr\u00e4ning";
 const char* const TUtskrift::kProgramName = "Vindra";
 
 namespace {

@@ -48,7 +48,8 @@ WorksheetHeading::WorksheetHeading(QWidget* parent) : QFrame(parent)
     SkrivutOverskriftLabel->setObjectName(QStringLiteral("SkrivutOverskriftLabel"));
     SkrivutOverskriftLabel->setAlignment(Qt::AlignCenter);
     SkrivutOverskriftLabel->setFont(toQFont(FontSpec{QStringLiteral("Arial"), 16, false, true}));
-    SkrivutOverskriftLabel->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
+    SkrivutOverskriftLabel->setStyleSheet(
+        QStringLiteral("color: yellow; background: transparent;"));
     hide();
 }
 
@@ -106,8 +107,7 @@ WorksheetPanel::WorksheetPanel(Engine& engine, TUtskrift* utskrift, QWidget* par
     m_printBarButtons << addButton(SkrivutSvarPanel, "SkrivutUtanSvarButton",
                                    "Skriv ut &utan svaren",
                                    &WorksheetPanel::SkrivutUtanSvarButtonClick)
-                      << addButton(SkrivutSvarPanel, "SkrivutMedSvarButton",
-                                   "Skriv ut &med svaren",
+                      << addButton(SkrivutSvarPanel, "SkrivutMedSvarButton", "Skriv ut &med svaren",
                                    &WorksheetPanel::SkrivutMedSvarButtonClick)
                       << addButton(SkrivutSvarPanel, "SkrivutSvarAvbrytButton", "&Avbryt",
                                    &WorksheetPanel::SkrivutSvarAvbrytButtonClick);
@@ -151,10 +151,12 @@ WorksheetPanel::WorksheetPanel(Engine& engine, TUtskrift* utskrift, QWidget* par
     addButton(SkrivutListValPanel, "SkrivutListAvbrytButton", "&Avbryt",
               &WorksheetPanel::SkrivutListAvbrytButtonClick);
 
-    // The form sees Up and Down that no control of it used, so the count changes wherever
-    // the focus is.
+    // Up and Down change the count wherever the focus is: on a button of the panel (which
+    // would otherwise move the focus) or anywhere else on the form.
     if (parent)
         parent->installEventFilter(this);
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->installEventFilter(this);
     showBar(SkrivutPanel1);
     hide();
 }
@@ -340,8 +342,7 @@ void WorksheetPanel::keyPressEvent(QKeyEvent* event)
 
 bool WorksheetPanel::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == parent() && event->type() == QEvent::KeyPress &&
-        handleKey(static_cast<QKeyEvent*>(event)->key()))
+    if (event->type() == QEvent::KeyPress && handleKey(static_cast<QKeyEvent*>(event)->key()))
         return true;
     return QFrame::eventFilter(watched, event);
 }

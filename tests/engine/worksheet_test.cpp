@@ -12,8 +12,8 @@ TEST(Worksheet, ItemPrefixes)
     const struct {
         int n;
         const char* prefix;
-    } cases[] = {{1, "   1. "}, {7, "   7. "}, {9, "   9. "},      {10, " 10. "},
-                 {42, " 42. "}, {99, " 99. "}, {100, "100. "}, {123, "123. "}, {9999, "9999. "}};
+    } cases[] = {{1, "   1. "}, {7, "   7. "},  {9, "   9. "},  {10, " 10. "},   {42, " 42. "},
+                 {99, " 99. "}, {100, "100. "}, {123, "123. "}, {9999, "9999. "}};
     for (const auto& c : cases)
         EXPECT_EQ(itemPrefix(c.n), QByteArray(c.prefix)) << c.n;
 }
@@ -67,16 +67,16 @@ TEST(Worksheet, AnswerTextWithAlternatives)
 TEST(Worksheet, PageNeedsOfLines)
 {
     const QList<QByteArray> list = {
-        "1.  Verb",                // 0 title
-        "      Translate.",        // 1 instruction
-        "   1. go",                // 2 item
-        kWritingLine,              // 3
-        "   2. see",               // 4 item, two follow-up lines
-        "       second line",      // 5
-        kWritingLine,              // 6
-        "2.  Substantiv",          // 7 title without instruction
-        "   3. house",             // 8 item followed only by the last line
-        kWritingLine,              // 9 last line
+        "1.  Verb",           // 0 title
+        "      Translate.",   // 1 instruction
+        "   1. go",           // 2 item
+        kWritingLine,         // 3
+        "   2. see",          // 4 item, two follow-up lines
+        "       second line", // 5
+        kWritingLine,         // 6
+        "2.  Substantiv",     // 7 title without instruction
+        "   3. house",        // 8 item followed only by the last line
+        kWritingLine,         // 9 last line
     };
     const struct {
         qsizetype i;
@@ -103,14 +103,14 @@ TEST(Worksheet, BlocksItemsAndClearing)
     w.startBlock(noHeader, "");
     w.addWrittenItem(w.nextItemPrefix(), "se", "see eller look.");
 
-    EXPECT_EQ(w.withoutAnswers, (QList<QByteArray>{"1.  Verb Oregelbundna Test 1",
-                                                   "      Translate.", "   1. g\xE5", kWritingLine,
-                                                   "2.  Verb Oregelbundna Test 1", "   2. se",
-                                                   kWritingLine}));
-    EXPECT_EQ(w.withAnswers, (QList<QByteArray>{"1.  Verb Oregelbundna Test 1",
-                                                "      Translate.", "   1. g\xE5", "       go",
-                                                "2.  Verb Oregelbundna Test 1", "   2. se",
-                                                "       see eller look."}));
+    EXPECT_EQ(w.withoutAnswers,
+              (QList<QByteArray>{"1.  Verb Oregelbundna Test 1", "      Translate.", "   1. g\xE5",
+                                 kWritingLine, "2.  Verb Oregelbundna Test 1", "   2. se",
+                                 kWritingLine}));
+    EXPECT_EQ(w.withAnswers,
+              (QList<QByteArray>{"1.  Verb Oregelbundna Test 1", "      Translate.", "   1. g\xE5",
+                                 "       go", "2.  Verb Oregelbundna Test 1", "   2. se",
+                                 "       see eller look."}));
     EXPECT_FALSE(w.newBlock);
 
     w.pageNumber = 4;
