@@ -6,6 +6,7 @@
 #include "platform/ini.h"
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
+#include "platform/qtsound.h"
 #include "shell/engel.h"
 
 #include <QApplication>
@@ -21,8 +22,9 @@ int main(int argc, char* argv[])
     vindra::QtTextMeasure measure;
     vindra::QtScreen screen;
     vindra::SystemClock clock;
+    vindra::QtSoundPlayer sound;
     vindra::QtPrinter printer;
-    const vindra::Services services{&messages, &measure, &screen, &clock, &printer};
+    const vindra::Services services{&messages, &measure, &screen, &clock, &sound, &printer};
 
     auto engine = std::make_unique<vindra::Engine>(messages, clock, vindra::Random::seedFromClock());
     if (!engine->unitStartup(vindra::findWindowsDirectory(QApplication::applicationDirPath())))

@@ -50,6 +50,20 @@ QByteArray fromUnicode(const QString& text)
     return out;
 }
 
+bool canEncode(QChar ch)
+{
+    const char16_t u = ch.unicode();
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return true;
+    if (u < 0xA0)
+        return false;
+    for (const char16_t h : kHigh) {
+        if (h == u)
+            return true;
+    }
+    return false;
+}
+
 char toUpper(char c)
 {
     const auto b = static_cast<unsigned char>(c);

@@ -13,6 +13,10 @@ QString toUnicode(const QByteArray& bytes);
 /// Encodes a text as cp1252; a character the code page lacks becomes "?".
 QByteArray fromUnicode(const QString& text);
 
+/// True when the code page has a byte for `ch` (the five unassigned bytes do not count: they
+/// stand for C1 control characters, never for text).
+bool canEncode(QChar ch);
+
 /// The capital of one cp1252 character ("å" gives "Å", "ÿ" gives "Ÿ"); others unchanged.
 char toUpper(char c);
 

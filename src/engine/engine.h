@@ -15,6 +15,7 @@ namespace vindra {
 
 class Clock;
 class Messages;
+class SoundPlayer;
 class TextMeasure;
 enum class MessageKind;
 
@@ -105,6 +106,9 @@ public:
     static constexpr int kDirectoryWidth = 80;
 
     Engine(Messages& messages, Clock& clock, std::uint32_t seed);
+    ~Engine();
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
 
     Messages& messages() { return m_messages; }
     Clock& clock() { return m_clock; }
@@ -174,9 +178,111 @@ public:
 
     // ---- Answer checking and text utilities ---------------------------------------------
 
+    static constexpr quint16 kAnswerRight = 0;
+    static constexpr quint16 kAnswerEmpty = 6000;
+    static constexpr quint16 kAnswerWrong = 60000;
+
+    /// Gives the engine the measurement of text widths that `dela_mening` uses (Arial bold
+    /// at a size in points). Not owned. Without one, widths are estimated at 10 pixels a
+    /// character at 12 points.
+    void setTextMeasure(const TextMeasure* measure) { m_measure = measure; }
+
+    /// Checks a typed answer. The candidates are `right` and then the alternatives of the item
+    /// split last by `str_postarray`, taken from the end of the line. Blanks are cleaned and
+    /// one punctuation mark ("!", ",", ".", "?", diaeresis, soft hyphen) is stripped from each
+    /// end of both texts; the typed text keeps its stripping for the next candidate. Mode 1
+    /// compares letter for letter, mode 3 in cp1252 capitals. Returns kAnswerRight,
+    /// kAnswerEmpty (nothing typed; not in exercise 31021, where an empty answer is checked)
+    /// or kAnswerWrong.
+    quint16 svarstest(const QByteArray& right, const QByteArray& typed, int mode) const;
+
+    /// The lamp: 1 when `typed` (one leading blank dropped) is a beginning of `right` or of
+    /// one of the current item's alternatives (or the field before them), letter case
+    /// included; 2 otherwise and for an empty text.
+    quint8 GreenRedTest(QByteArray typed, const QByteArray& right) const;
+
+    /// `text` without leading and trailing blanks and with every run of blanks made one.
+    /// Only code 32 counts as a blank.
+    static void MellanslagBort(const QByteArray& text, QByteArray& result);
+
+    /// Splits `text` at every "<" and ">" into `markedParts` 1..5 (the markers are dropped).
+    /// Text after a fifth marker stays in part 5.
+    void LetaPrep(const QByteArray& text);
+
+    /// Splits `text` into `sentenceLines` 1..maxLines (at most 3) that fit right - left pixels
+    /// in the test label's font: Arial bold, 22 points for exercise codes 22011..22301, 18 for
+    /// 61051..61112, 14 otherwise, 8 while `captionFlag` is set (the call clears it). Lines
+    /// break after a blank, ",", "-", "." or ">", never inside a "<...>" marker when the
+    /// marker can start the line; text beyond the last line is not placed. A text without a
+    /// usable break gives its longest fitting beginning on line 1 and the rest on line 2.
+    void dela_mening(int left, int right, const QByteArray& text, int maxLines);
+
+    std::array<QByteArray, 6> markedParts{};   ///< parts 1..5 filled by `LetaPrep`
+    std::array<QByteArray, 4> sentenceLines{}; ///< lines 1..3 filled by `dela_mening`
+    bool captionFlag = false; ///< set by the main window before splitting a picture caption
 
     // ---- Random draws, praise words, pictures and sounds --------------------------------
 
+    static constexpr int kPictures = 26;
+
+    /// The item at position `position` of the cache slot's random item order: the
+    /// position-th entry of the permutation that is at most the slot's item count (the last
+    /// such entry when `position` is beyond them). Advances the slot's next draw position,
+    /// wrapping to 1 after the item count. 0 for an empty or unknown slot.
+    int haemta_slumptal(int position, int cacheSlot);
+
+    /// The same draw over the lines of praise file `praiseIndex` (1..20).
+    int haemta_Lovordslumptal(int position, int praiseIndex);
+
+    /// Chooses "REOM9001.LOV" … "REOM9016.LOV" for a round with `rightCount` right answers
+    /// out of `sessionLength`, from the pupil's name and the diagnosis result of the current
+    /// exercise's slot; stores it in `praise.fileName` and returns it.
+    QByteArray HaemtaLovordFilNamn(int rightCount, int sessionLength);
+
+    /// Finds `name` in the praise-file list (without regard to letter case; a name that is
+    /// not listed takes the last position), sets `praise.index`, counts the file's lines on
+    /// first use and returns true when it has praise lines. `praise.fileName` becomes the
+    /// listed name of that position, the file to read the line from.
+    bool KollaLovOrd(const QByteArray& name);
+
+    /// Replaces "<namn>", "<diagnos>" and "<res>" (the pupil's name, the diagnosis slot of
+    /// the current exercise and its result) and removes every ">".
+    void LovordMen(const QByteArray& text, QByteArray& result) const;
+
+    /// The diagnosis slot (1..20) of an exercise code, 0 when it has none.
+    static int diagnosisSlotOf(quint16 exerciseCode);
+    /// The current diagnosis record's result of `slot`; 0 for slot 0.
+    int diagnosisResultOf(int slot) const;
+
+    /// The next ending picture (1..26) of the order built on first use after the main
+    /// window's creation; sets `pictureCaption` from the ending table.
+    int haemta_Bildslumptal();
+
+    /// Caption of main-window picture `picture` (1..26); empty for any other number.
+    static QByteArray mainWindowCaption(int picture);
+    /// Caption of ending picture `picture` (1..26); picture 25 names the cricket scene only
+    /// on screens at least 700 pixels wide.
+    static QByteArray endingCaption(int picture, int screenWidth);
+
+    /// Gives the engine the main window's sound player (not owned; may be null: no sound).
+    /// Errors the player reports later are shown in an error box.
+    void setSoundPlayer(SoundPlayer* player);
+    SoundPlayer* soundPlayer() const { return m_sound; }
+
+    /// Plays LJUD\<sound prefix>\`name` (LJUD\`name` without a prefix) from the hard-disk
+    /// directory, else the CD directory, without waiting; a missing file is reported in an
+    /// information box, a file the player refuses with the player's text in an error box.
+    void SpelaUppWavLjud(const QByteArray& name);
+    /// Stops the sound that is playing, if any.
+    void stopSound();
+
+    /// Sets `soundPrefix` from the current exercise code; other codes keep the prefix.
+    void GeLjudDirectory();
+
+    std::array<int, 51> pictureOrder{}; ///< positions 1..26 used
+    QByteArray pictureCaption;          ///< caption of the ending picture drawn last
+    int screenWidth = 0;                ///< pixels, set by the main window
+    QByteArray soundPrefix;             ///< folder of LJUD for the current exercise
 
     // ---- Diagnosis: slot states and results ---------------------------------------------
 
@@ -215,6 +321,8 @@ private:
     Messages& m_messages;
     Clock& m_clock;
     Random m_random;
+    const TextMeasure* m_measure = nullptr;
+    SoundPlayer* m_sound = nullptr;
 };
 
 } // namespace vindra

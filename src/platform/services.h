@@ -6,6 +6,7 @@ class Clock;
 class Messages;
 class Printer;
 class Screen;
+class SoundPlayer;
 class TextMeasure;
 class TUtskrift;
 
@@ -16,6 +17,7 @@ struct Services {
     TextMeasure* measure = nullptr;
     Screen* screen = nullptr;
     Clock* clock = nullptr;
+    SoundPlayer* sound = nullptr; ///< the main window's one player; null: no sound
     Printer* printer = nullptr;
     /// The worksheet's print-queue window, created once at start and kept for the run
     /// (a window, named here only so that every form can reach it).

@@ -99,6 +99,10 @@ void TEngel::FormCreate()
     Label3->hide();
     Label4->hide();
     m_engine->resetSettings();
+    m_engine->setTextMeasure(m_services.measure);
+    m_engine->setSoundPlayer(m_services.sound);
+    if (m_services.screen)
+        m_engine->screenWidth = m_services.screen->size().width();
     if (m_services.measure && m_services.screen)
         m_engine->Skaltest(m_services.screen->size().width(), *m_services.measure);
     m_engine->checkDirectories();

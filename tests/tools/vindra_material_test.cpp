@@ -1,4 +1,5 @@
 #include "engine/cipher.h"
+#include "engine/cp1252.h"
 
 #include <QProcess>
 
@@ -36,4 +37,37 @@ TEST(VindraMaterial, FieldsOfEveryItemLine)
     int code = 0;
     run("nonsense", "", &code);
     EXPECT_EQ(code, 2);
+}
+
+TEST(VindraMaterial, TryChecksAnAnswerAsAnExerciseWould)
+{
+    struct Case {
+        QStringList args;
+        QByteArray output;
+    };
+    // Arguments are UTF-8; the scrambled line is passed as its cp1252 bytes read as text.
+    const QString scrambled = vindra::cp1252::toUnicode(vindra::cipher::kryptrad("x#a house"));
+    const Case cases[] = {
+        {{"--", "is#\u00e4r#&blir#var", "blir"}, "0\n1\n"},
+        {{"--", "is#\u00e4r#&blir#var", "\u00e4"}, "60000\n1\n"},
+        {{"--", "x#the house", "The house"}, "60000\n2\n"},
+        {{"--mode", "3", "--", "x#\u00e5r", "\u00c5R"}, "0\n2\n"},
+        {{"--", "x#a house", ""}, "6000\n2\n"},
+        {{"--code", "31021", "--", "x#", ""}, "0\n2\n"},
+        {{"--", scrambled, "a house."}, "0\n2\n"},
+    };
+    for (const Case& c : cases) {
+        QProcess p;
+        p.start(QStringLiteral(VINDRA_MATERIAL_TOOL), QStringList{"try"} + c.args);
+        p.waitForFinished(10000);
+        EXPECT_EQ(p.exitCode(), 0) << c.args.join(' ').toStdString();
+        EXPECT_EQ(p.readAllStandardOutput(), c.output) << c.args.join(' ').toStdString();
+    }
+    for (const QStringList& bad : {QStringList{"--mode", "2", "--", "a#b", "b"},
+                                   QStringList{"--", "a#b"}, QStringList{"--code", "x", "--", "a", "b"}}) {
+        QProcess p;
+        p.start(QStringLiteral(VINDRA_MATERIAL_TOOL), QStringList{"try"} + bad);
+        p.waitForFinished(10000);
+        EXPECT_EQ(p.exitCode(), 2) << bad.join(' ').toStdString();
+    }
 }

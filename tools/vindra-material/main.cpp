@@ -3,13 +3,35 @@
 //   vindra-material scramble     scrambles every item line of standard input
 //   vindra-material unscramble   unscrambles every scrambled line of standard input
 //   vindra-material fields       prints the fields of every item line of standard input
+//   vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER
+//                                checks ANSWER against item line LINE (scrambled or not) as
+//                                an exercise would: prints the answer check's result (0 right,
+//                                6000 empty, 60000 wrong) and then the lamp's (1 green, 2 red)
 //
-// Input and output are the material's own bytes (cp1252); output lines end in LF.
+// Input and output are the material's own bytes (cp1252); output lines end in LF. The
+// arguments of "try" are UTF-8, as a terminal types them.
+//
+// The material build and check (see material/README.md):
+//
+//   vindra-material encode SRC DST           UTF-8 text source to its cp1252 copy
+//   vindra-material datfiler DST             the data-file list, from the catalogue
+//   vindra-material picture main|ending N SRC.svg BILDDIR   the bitmaps of picture N
+//   vindra-material speak LIST DIR           one WAV per line of a word list (espeak-ng)
+//   vindra-material list                     every file of fixed name in a material root
+//   vindra-material check DIR [--pending F]  verifies a material root
+
+#include "commands.h"
 
 #include "engine/cipher.h"
+#include "engine/cp1252.h"
 #include "engine/datafile.h"
+#include "engine/engine.h"
+#include "platform/clock.h"
+#include "platform/messages.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -33,14 +55,82 @@ void writeLine(const QByteArray& line)
 
 int usage()
 {
-    std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n", stderr);
+    std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n"
+               "       vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER\n"
+               "       vindra-material encode|datfiler|picture|speak|list|check ...\n",
+               stderr);
     return 2;
+}
+
+/// "try": the engine's own answer check and lamp on one item line.
+int tryAnswer(int argc, char* argv[])
+{
+    int mode = 1;
+    quint16 code = 0;
+    int i = 2;
+    for (; i < argc; ++i) {
+        const QByteArray arg = argv[i];
+        if (arg == "--")
+            break;
+        if (i + 1 >= argc)
+            return usage();
+        bool ok = false;
+        const QByteArray value = argv[++i];
+        if (arg == "--mode") {
+            mode = value.toInt(&ok);
+            ok = ok && (mode == 1 || mode == 3);
+        } else if (arg == "--code") {
+            code = value.toUShort(&ok);
+        }
+        if (!ok)
+            return usage();
+    }
+    if (i + 3 != argc)
+        return usage();
+    const QByteArray line = vindra::cp1252::fromUnicode(QString::fromUtf8(argv[i + 1]));
+    const QByteArray answer = vindra::cp1252::fromUnicode(QString::fromUtf8(argv[i + 2]));
+
+    vindra::RecordingMessages messages;
+    vindra::FixedClock clock;
+    vindra::Engine engine(messages, clock, 1);
+    engine.item.exerciseCode = code;
+    engine.str_postarray(line);
+    const QByteArray right = engine.item.fields[2];
+    writeLine(QByteArray::number(engine.svarstest(right, answer, mode)));
+    writeLine(QByteArray::number(engine.GreenRedTest(answer, right)));
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc >= 2 && std::strcmp(argv[1], "try") == 0)
+        return tryAnswer(argc, argv);
+    if (argc >= 2) {
+        const QByteArray command = argv[1];
+        QStringList args;
+        for (int i = 2; i < argc; ++i)
+            args << QString::fromLocal8Bit(argv[i]);
+        if (command == "picture") {
+            // Pictures with text need fonts, which need a GUI application; no display is used.
+            if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+                qputenv("QT_QPA_PLATFORM", "offscreen");
+            QGuiApplication app(argc, argv);
+            return vindra::material::pictureCommand(args);
+        }
+        QCoreApplication app(argc, argv);
+        if (command == "encode")
+            return vindra::material::encodeCommand(args);
+        if (command == "datfiler")
+            return vindra::material::datfilerCommand(args);
+        if (command == "speak")
+            return vindra::material::speakCommand(args);
+        if (command == "list")
+            return vindra::material::listCommand();
+        if (command == "check")
+            return vindra::material::checkCommand(args);
+    }
     if (argc != 2)
         return usage();
     const char* command = argv[1];

@@ -1,0 +1,262 @@
+// Answer checking and the text utilities the forms share.
+
+#include "engine.h"
+
+#include "cp1252.h"
+#include "platform/textmeasure.h"
+
+#include <algorithm>
+
+namespace vindra {
+
+namespace {
+
+bool isPunctuation(char c)
+{
+    switch (static_cast<unsigned char>(c)) {
+    case 33:  // !
+    case 44:  // ,
+    case 46:  // .
+    case 63:  // ?
+    case 168: // diaeresis
+    case 173: // soft hyphen
+        return true;
+    default:
+        return false;
+    }
+}
+
+/// Removes one punctuation mark from the start and one from the end, when there are.
+void stripOnePunctuation(QByteArray& s)
+{
+    if (!s.isEmpty() && isPunctuation(s.front()))
+        s.remove(0, 1);
+    if (!s.isEmpty() && isPunctuation(s.back()))
+        s.chop(1);
+}
+
+QByteArray cleaned(const QByteArray& s)
+{
+    QByteArray out;
+    Engine::MellanslagBort(s, out);
+    return out;
+}
+
+bool isLineBreakCharacter(char c)
+{
+    return c == ' ' || c == ',' || c == '-' || c == '.' || c == '>';
+}
+
+/// Characters at which a too wide line ends at once, the character itself kept.
+bool endsLineAtOnce(char c)
+{
+    const auto b = static_cast<unsigned char>(c);
+    return c == '>' || c == ',' || c == '-' || c == '.' || b < 32 || b == 255;
+}
+
+const FixedTextMeasure& fallbackMeasure()
+{
+    static const FixedTextMeasure measure;
+    return measure;
+}
+
+} // namespace
+
+quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int mode) const
+{
+    if (typed.isEmpty() && item.exerciseCode != 31021)
+        return kAnswerEmpty;
+
+    // Alternatives are counted from the last non-empty field, so trailing "#"s in a line do
+    // not shift them.
+    int last = 2;
+    for (int f = datafile::kMaxFields; f >= 3; --f) {
+        if (!item.fields[static_cast<size_t>(f)].isEmpty()) {
+            last = f;
+            break;
+        }
+    }
+
+    QByteArray t = typed;
+    const int candidates = item.alternativesCount + 1;
+    for (int c = 1; c <= candidates; ++c) {
+        QByteArray r;
+        if (c == 1) {
+            r = right;
+        } else {
+            const int position = last - c + 2;
+            if (position >= 1 && position <= datafile::kMaxFields)
+                r = item.fields[static_cast<size_t>(position)];
+            if (r.startsWith('&'))
+                r.remove(0, 1);
+        }
+
+        r = cleaned(r);
+        stripOnePunctuation(r);
+        t = cleaned(t);
+        stripOnePunctuation(t);
+        // A blank before a stripped mark ("a house .") is a surplus blank as well.
+        r = cleaned(r);
+        t = cleaned(t);
+
+        const bool match = mode == 3 ? cp1252::toUpper(r) == cp1252::toUpper(t) : r == t;
+        if (match)
+            return kAnswerRight;
+    }
+    return kAnswerWrong;
+}
+
+quint8 Engine::GreenRedTest(QByteArray typed, const QByteArray& right) const
+{
+    if (typed.isEmpty())
+        return 2;
+    if (typed.front() == ' ')
+        typed.remove(0, 1);
+    const qsizetype n = typed.size();
+    if (right.left(n) == typed)
+        return 1;
+    if (item.alternativesCount == 0)
+        return 2;
+    const int from = item.fieldCount;
+    const int to = std::max(1, item.fieldCount - item.alternativesCount);
+    for (int f = from; f >= to; --f) {
+        if (f <= datafile::kMaxFields && item.fields[static_cast<size_t>(f)].left(n) == typed)
+            return 1;
+    }
+    return 2;
+}
+
+void Engine::MellanslagBort(const QByteArray& text, QByteArray& result)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c == ' ' && (out.isEmpty() || out.back() == ' '))
+            continue;
+        out.append(c);
+    }
+    if (out.endsWith(' '))
+        out.chop(1);
+    result = out;
+}
+
+void Engine::LetaPrep(const QByteArray& text)
+{
+    for (QByteArray& p : markedParts)
+        p.clear();
+    size_t part = 1;
+    for (const char c : text) {
+        if (c == '<' || c == '>') {
+            part = std::min<size_t>(part + 1, 5);
+            continue;
+        }
+        markedParts[part].append(c);
+    }
+}
+
+void Engine::dela_mening(int left, int right, const QByteArray& text, int maxLines)
+{
+    FontSpec font{QStringLiteral("Arial"), 14, false, true};
+    const quint16 code = item.exerciseCode;
+    if (captionFlag)
+        font.size = 8;
+    else if (code >= 22011 && code <= 22301)
+        font.size = 22;
+    else if (code >= 61051 && code <= 61112)
+        font.size = 18;
+    // The flag belongs to the one caption that asked for it; later splits measure as usual.
+    captionFlag = false;
+
+    // Every line is emptied, so no line of an earlier, longer split is left behind.
+    for (QByteArray& l : sentenceLines)
+        l.clear();
+    if (text.isEmpty())
+        return;
+    maxLines = std::clamp(maxLines, 1, 3);
+
+    const TextMeasure& measure = m_measure ? *m_measure : fallbackMeasure();
+    const int limit = right - left;
+    // 1-based positions, as the rules are written.
+    auto at = [&](int h) { return text.at(h - 1); };
+    auto mid = [&](int from, int to) { return text.mid(from - 1, std::max(0, to - from + 1)); };
+    auto width = [&](const QByteArray& s) { return measure.width(cp1252::toUnicode(s), font); };
+    const int length = static_cast<int>(text.size());
+
+    // Position of the "<" that opened the marker a position lies in (0 = outside one). The
+    // markers do not depend on where lines break, so they are found once.
+    std::vector<int> openedAt(static_cast<size_t>(length) + 1, 0);
+    int open = 0;
+    for (int h = 1; h <= length; ++h) {
+        if (at(h) == '<')
+            open = h;
+        else if (at(h) == '>')
+            open = 0;
+        openedAt[static_cast<size_t>(h)] = at(h) == '>' ? 0 : open;
+    }
+
+    auto noUsableBreak = [&] {
+        int fit = 0;
+        while (fit < length && width(text.left(fit + 1)) < limit)
+            ++fit;
+        sentenceLines[1] = text.left(fit);
+        sentenceLines[2] = text.mid(fit);
+        sentenceLines[3].clear();
+    };
+
+    int line = 1;
+    int s = 1;
+    int h = 1;
+    bool placedRest = true;
+    while (h <= length) {
+        if (width(mid(s, h)) <= limit) {
+            ++h;
+            continue;
+        }
+        const char c = at(h);
+        const int marker = openedAt[static_cast<size_t>(h)];
+        int p;
+        if (marker != 0 && marker != h) {
+            p = marker - 1;
+        } else if (c == '<') {
+            // Break before a marker rather than leave its "<" at the end of a line.
+            p = h - 1;
+        } else if (endsLineAtOnce(c)) {
+            p = h;
+        } else {
+            p = h - 1;
+            while (p >= s && !isLineBreakCharacter(at(p)))
+                --p;
+            if (p < s && s == 1)
+                p = 1;
+        }
+
+        if (s == 1 && p <= 1) {
+            noUsableBreak();
+            return;
+        }
+        if (p < s) {
+            // A later line without a break: cut it where it stops fitting (at least one
+            // character, so the split always moves on).
+            p = std::max(s, h - 1);
+        }
+        sentenceLines[static_cast<size_t>(line)] = mid(s, p);
+        s = p + 1;
+        h = s;
+        ++line;
+        if (line > maxLines) {
+            placedRest = false;
+            break;
+        }
+    }
+    if (placedRest)
+        sentenceLines[static_cast<size_t>(line)] = mid(s, length);
+
+    for (QByteArray& l : sentenceLines) {
+        qsizetype lead = 0;
+        while (lead < l.size() && l.at(lead) == ' ')
+            ++lead;
+        l.remove(0, lead);
+    }
+}
+
+} // namespace vindra

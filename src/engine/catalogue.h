@@ -1,0 +1,219 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <span>
+
+/// The catalogue: every menu window with its buttons, the diagnosis slots, the synonym
+/// exercises, the rule-page table and the naming rules of pictures and sounds. It is the one
+/// place these facts are written down; the menu windows, the data-file list `datfiler.eng`
+/// and the material checker all read it. Texts shown to the pupil (titles, captions,
+/// subjects, words) are UTF-8 here; file names are ASCII in the program's own spelling.
+namespace vindra::catalogue {
+
+/// The layout class of a data file: which fields an item line has and what the form that
+/// reads it demands of them.
+enum class Format {
+    Skriv,         ///< question # answer [# &alternatives]
+    SkrivReversed, ///< answer # question shown (diagnosis test 16)
+    Skriv2A,       ///< question # first answer # second answer # help text
+    Skriv2B,       ///< question # first answer # second answer # Swedish gloss
+    GapS,          ///< gap sentence (1 or 2 "<answer>" gaps) # help # help [# &alternatives]
+    GapP,          ///< prompt # gap sentence # help # help [# &alternatives]
+    Dict,          ///< word # (unused) # help text
+    Body,          ///< question # answer [# &alternatives]
+    Clock,         ///< the time in words, exactly 144 items in order
+    Xact,          ///< level number directly followed by task # answer; kept plain
+    FiveType,      ///< Swedish verb # English answer
+    WordList,      ///< word # answer [# &alternatives]; "$" lines within the first five
+    WordPairs,     ///< every line an entry: English word # translation (horoscope word list)
+    Cat,           ///< word or sentence # right choice # further choices [# !translation]
+    Word,          ///< sentence with one "<word>" marked
+    Read,          ///< question # right answer # wrong alternative [# wrong alternative]
+    Picq,          ///< right name # wrong # [wrong] # Swedish name; one picture per item
+    Be,            ///< sentence with one "<word>" gap
+    FiveMc,        ///< question # right choice # further choices [# !translation]
+    False,         ///< "word = translation" # "sant" or not # correct translation
+    Duel,          ///< noun ending in s # "z" or not
+    Reveal,        ///< stories of rows, each ended by a line "#"
+    Speed,         ///< texts, each ended by a line "#"
+    Tell,          ///< story starters, each ended by a line "#"
+    StoryGin,      ///< three sections separated by lines "#"
+    Prank,         ///< stories, each from a "$Title" line to a line "#"
+    Horo,          ///< sentence lines at fixed line numbers
+    Praise,        ///< praise lines, no "$" lines
+};
+
+/// The name of a format class as the authoring notes write it ("SKRIV", "GAP-S", …).
+const char* formatName(Format format);
+
+/// True for the classes whose forms read the file through the item-line reader, so that
+/// the "$" lines must stand within the first six lines.
+bool readsItemLines(Format format);
+
+/// A button of a menu window (the closing button is not listed).
+struct MenuButton {
+    const char* caption;    ///< UTF-8, exactly as shown
+    const char* target;     ///< a form class ("TSKRIV") or a menu id ("TF31")
+    const char* dataFile;   ///< set before `Kolla`; nullptr when none
+    int exerciseCode;       ///< the word-list code 1001 / 1002 set instead of a file; else 0
+    bool worksheetDisabled; ///< disabled in worksheet mode
+    Format format;          ///< format of `dataFile` (meaningless without one)
+    int minItems;           ///< items a round needs without repeats (0 without a file)
+
+    /// True when the target is a menu window ("TF" and a digit).
+    bool opensMenu() const;
+};
+
+/// A menu window `TF1` … `TF61`.
+struct Menu {
+    const char* id;    ///< class name and object name, "TF31"
+    const char* title; ///< UTF-8
+    std::span<const MenuButton> buttons;
+    const char* closeCaption; ///< "Till föregående meny", "Till huvudmenyn" in TF1
+    bool keepsDesign;         ///< keeps its designed layout and colour at creation
+};
+
+/// Every menu window, TF1 first, parents before their sub-menus.
+std::span<const Menu> menus();
+
+/// The menu with this id, or nullptr.
+const Menu* menu(const char* id);
+
+/// A diagnosis slot 1..20: its subject and the test and practice programs.
+struct DiagnosisSlot {
+    int slot;
+    const char* subject;  ///< UTF-8, at most 40 characters
+    int waitsFor;         ///< the slot it waits for (chain head), 0 when none
+    const char* testFile; ///< "ENGDI" + nn + ".DAT"
+    const char* testForm;
+    Format testFormat;
+    const char* practiceFile; ///< "ENOVN1" + nn + ".DAT"
+    const char* practiceForm;
+    Format practiceFormat;
+};
+
+/// The diagnosis test and practice programs need this many items.
+constexpr int kDiagnosisItems = 20;
+
+/// Slots 1..20 in order.
+std::span<const DiagnosisSlot> diagnosisSlots();
+
+/// A synonym exercise of the synonym list, in list order.
+struct Synonym {
+    const char* word; ///< UTF-8, as listed
+    int code;         ///< exercise code; files eng<code>.DAT, r<code>.r01, R<code>.htm
+};
+std::span<const Synonym> synonyms();
+QByteArray synonymDataFile(int code); ///< "eng22051.DAT"
+QByteArray synonymGateFile(int code); ///< "r22051.r01"
+
+/// A data file passed to `Kolla`, with its class and the items a round needs.
+struct DataFile {
+    QByteArray name; ///< the program's spelling
+    Format format;
+    int minItems;
+};
+
+/// The 197 data files passed to `Kolla`: menu files in menu order, the synonym files, then
+/// the diagnosis test and practice files.
+QList<DataFile> kollaFiles();
+
+/// The further data files read beside another (never passed to `Kolla`).
+QList<DataFile> companionFiles();
+
+/// "REOM9001.LOV" … "REOM9016.LOV".
+QList<QByteArray> praiseFiles();
+
+/// The lines of `DATA\datfiler.eng`: every `Kolla` file in ascending byte order, then the
+/// praise files; each ends with LF.
+QByteArray datfilerContent();
+
+/// The page file of a rule page number, or an empty name when the number has no page (the
+/// rule window then keeps the page it had).
+QByteArray rulePage(int number);
+
+/// Every rule page file of the table and of the synonym exercises (45 names).
+QList<QByteArray> rulePages();
+
+// ---- Pictures ---------------------------------------------------------------------------
+
+constexpr int kPictureCount = 26;
+
+/// A size class of the main-window pictures.
+struct MainPictureSize {
+    const char* prefix; ///< "ENGL", "ENGM", "ENGS"
+    int maxScreenWidth; ///< widest screen that uses it (INT_MAX for the last)
+    int width;          ///< size the pictures are built at
+    int height;
+};
+std::span<const MainPictureSize> mainPictureSizes();
+
+/// The prefix by screen width: at most 700 pixels "ENGL", 701 to 899 "ENGM", else "ENGS".
+QByteArray mainPicturePrefix(int screenWidth);
+/// prefix + three-digit number + ".BMP" ("ENGM007.BMP").
+QByteArray mainPictureFile(const QByteArray& prefix, int number);
+/// "ENG" + three-digit number + ".BMP" ("ENG026.BMP").
+QByteArray endingPictureFile(int number);
+/// Size the ending pictures are built at; the exercise forms scale them keeping the aspect.
+constexpr int kEndingPictureWidth = 580;
+constexpr int kEndingPictureHeight = 350;
+
+// ---- Sounds -----------------------------------------------------------------------------
+
+/// The sound folder of an exercise code ("E5111" for 51011), empty when it has none.
+QByteArray soundPrefix(int exerciseCode);
+/// The exercise codes that have a sound folder.
+QList<int> soundExerciseCodes();
+/// prefix + three-digit item number + ".WAV" ("E5111007.WAV").
+QByteArray itemSoundFile(const QByteArray& prefix, int itemNumber);
+
+/// A bird song of the birds exercise: played for item `item` of ENG21510.DAT.
+struct BirdSong {
+    int item;
+    const char* file; ///< in LJUD\BIRDS
+};
+std::span<const BirdSong> birdSongs();
+
+// ---- The whole material --------------------------------------------------------------
+
+/// What a material file is, for the checker.
+enum class FileKind {
+    DataList, ///< datfiler.eng
+    Data,     ///< an item-line or text file of `format`
+    Text,     ///< a text read as it is (reading texts, manual)
+    Gate,     ///< only opened (synonym rule gates)
+    Picture,  ///< a bitmap; `width`/`height` when its size is fixed
+    Sound,    ///< a WAV file
+    Page,     ///< a rule page
+};
+
+struct MaterialFile {
+    QByteArray path; ///< relative to a material root, "\" separated ("DATA\ENG31051.DAT")
+    FileKind kind;
+    Format format = Format::Skriv; ///< for Data
+    int minItems = 0;              ///< for Data
+    int width = 0;                 ///< for Picture, 0 = any size
+    int height = 0;
+};
+
+/// Every file of fixed name the program can open from a material root (467 files).
+QList<MaterialFile> materialFiles();
+
+/// A file needed once per item of a data file.
+struct PerItemFile {
+    QByteArray dataFile; ///< the data file whose items count
+    QByteArray folder;   ///< "BILD\VAXTER" or "LJUD\E2411"
+    QByteArray stem;     ///< "E2141" or "E2411"
+    int digits;          ///< width of the item number
+    int maxItem;         ///< highest item number that has a file
+    FileKind kind;
+};
+QList<PerItemFile> perItemFiles();
+
+/// Names the program must never find in the material root.
+QList<QByteArray> forbiddenFiles();
+
+} // namespace vindra::catalogue

@@ -1,0 +1,164 @@
+// The material checker on a small good material root and on one-line breakages of it.
+
+#include "engine/cipher.h"
+#include "material_tool.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using vindra::test::materialTool;
+using vindra::test::ToolRun;
+using vindra::test::writeFile;
+
+namespace {
+
+QByteArray lines(const QList<QByteArray>& list)
+{
+    QByteArray out;
+    for (const QByteArray& l : list)
+        out += l + '\n';
+    return out;
+}
+
+QByteArray tenItems(const QByteArray& pattern)
+{
+    QList<QByteArray> items;
+    for (int i = 1; i <= 10; ++i)
+        items << QByteArray(pattern).replace("N", QByteArray::number(i));
+    return lines(items);
+}
+
+/// A root with a handful of good files; every other file of the material is pending.
+class GoodRoot {
+public:
+    GoodRoot()
+    {
+        materialTool({QStringLiteral("datfiler"), path("DATA/datfiler.eng")});
+        // A written-answer file with scrambled and plain lines, the instruction in cp1252.
+        put("DATA/ENG31051.DAT",
+            "$Plural\n$\xA7Skriv ordet i plural.\n; plain and scrambled lines mix\n" +
+                vindra::cipher::kryptrad("house#houses") + "\n" +
+                tenItems("word N#words N#&wordsN").mid(0));
+        put("DATA/ENG35081.DAT", "$Be\n" + tenItems("I <am> number N.#am = jag \xE4r"));
+        put("DATA/ENG31011.DAT", tenItems("This is <an> apple number N.#0"));
+        put("DATA/REOM9001.LOV", "Bra jobbat!#Fint!\n");
+        picture("BILD/ENGL001.BMP", 168, 152);
+        put("REGLER/R35071.htm", "<html><meta charset=\"utf-8\"><p>Regel</p></html>\n");
+
+        // Everything else is still to be written.
+        QByteArray pending = "BILD/VAXTER/*\nBILD/DJUR/*\nLJUD/*/*\n";
+        const ToolRun list = materialTool({QStringLiteral("list")});
+        for (const QByteArray& p : list.out.split('\n')) {
+            if (!p.isEmpty() && !m_present.contains(p))
+                pending += p + '\n';
+        }
+        writeFile(m_dir.filePath(QStringLiteral("pending.txt")), pending);
+    }
+
+    QString path(const char* relative) const
+    {
+        return m_dir.filePath(QStringLiteral("root/") + QLatin1String(relative));
+    }
+    void put(const char* relative, const QByteArray& content)
+    {
+        m_present << relative;
+        writeFile(path(relative), content);
+    }
+    void picture(const char* relative, int w, int h)
+    {
+        m_present << relative;
+        QDir().mkpath(QFileInfo(path(relative)).path());
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(Qt::darkGreen);
+        image.save(path(relative), "BMP");
+    }
+    ToolRun check() const
+    {
+        return materialTool({QStringLiteral("check"), m_dir.filePath(QStringLiteral("root")),
+                             QStringLiteral("--pending"),
+                             m_dir.filePath(QStringLiteral("pending.txt"))});
+    }
+
+private:
+    QTemporaryDir m_dir;
+    QList<QByteArray> m_present{"DATA/datfiler.eng"};
+};
+
+} // namespace
+
+TEST(MaterialCheck, GoodRootPasses)
+{
+    GoodRoot root;
+    const ToolRun r = root.check();
+    EXPECT_EQ(r.code, 0) << r.out.constData();
+    EXPECT_TRUE(r.out.endsWith("7/467 files present, 0 problems\n")) << r.out.constData();
+    EXPECT_TRUE(r.out.contains("460 files pending")) << r.out.constData();
+}
+
+TEST(MaterialCheck, EachBreakageIsReported)
+{
+    struct Case {
+        const char* name;
+        std::function<void(GoodRoot&)> breakIt;
+        const char* report;
+    };
+    QList<QByteArray> thirteen;
+    for (const char* w : {"at", "in", "on", "by", "to", "of", "for", "from", "with", "under",
+                          "over", "into", "onto"})
+        thirteen << "It is <" + QByteArray(w) + "> it.";
+
+    const Case cases[] = {
+        {"missing file", [](GoodRoot& r) { QFile::remove(r.path("DATA/ENG31051.DAT")); },
+         "DATA/ENG31051.DAT: is missing"},
+        {"no item line", [](GoodRoot& r) { r.put("DATA/ENG31051.DAT", "$Plural\n; none\n"); },
+         "DATA/ENG31051.DAT: is not accepted: it has no item line"},
+        {"too few items", [](GoodRoot& r) { r.put("DATA/ENG31051.DAT", "a#b\nc#d\ne#f\n"); },
+         "DATA/ENG31051.DAT: has 3 items, needs at least 10"},
+        {"\"$\" line after line six",
+         [](GoodRoot& r) { r.put("DATA/ENG31051.DAT", tenItems("wN#ordN") + "$Late header\n"); },
+         "DATA/ENG31051.DAT: line 11: \"$\" line after the first 6 lines"},
+        {"too long header",
+         [](GoodRoot& r) {
+             r.put("DATA/ENG31051.DAT", "$" + QByteArray(81, 'x') + "\n" + tenItems("wN#oN"));
+         },
+         "DATA/ENG31051.DAT: line 1: header or instruction longer than 80 characters"},
+        {"answer field missing",
+         [](GoodRoot& r) { r.put("DATA/ENG31051.DAT", tenItems("wN#oN") + "house\n"); },
+         "DATA/ENG31051.DAT: line 11: needs 2 fields"},
+        {"unbalanced gap marker",
+         [](GoodRoot& r) { r.put("DATA/ENG35081.DAT", tenItems("I <am> N.") + "I <am happy.\n"); },
+         "DATA/ENG35081.DAT: line 11: unbalanced"},
+        {"three gaps", [](GoodRoot& r) { r.put("DATA/ENG35081.DAT", tenItems("<I> <am> <N>.")); },
+         "DATA/ENG35081.DAT: line 1: needs 1 to 2 gaps"},
+        {"too many marked words", [&](GoodRoot& r) { r.put("DATA/ENG31011.DAT", lines(thirteen)); },
+         "DATA/ENG31011.DAT: marks 13 different words, at most 12 fit"},
+        {"word line without a mark",
+         [](GoodRoot& r) { r.put("DATA/ENG31011.DAT", tenItems("It is <an> N.") + "It is N.\n"); },
+         "DATA/ENG31011.DAT: line 11: needs exactly one word marked"},
+        {"praise file with a \"$\" line",
+         [](GoodRoot& r) { r.put("DATA/REOM9001.LOV", "$Praise\nBra!\n"); },
+         "DATA/REOM9001.LOV: line 1: a praise file has no \"$\" lines"},
+        {"broken picture", [](GoodRoot& r) { r.put("BILD/ENGL001.BMP", "BM not really"); },
+         "BILD/ENGL001.BMP: cannot be read as a picture"},
+        {"picture of the wrong size", [](GoodRoot& r) { r.picture("BILD/ENGL001.BMP", 100, 90); },
+         "BILD/ENGL001.BMP: is 100x90 pixels, expected 168x152"},
+        {"data-file list out of date",
+         [](GoodRoot& r) { r.put("DATA/datfiler.eng", "ENG31051.DAT\n"); },
+         "DATA/datfiler.eng: differs from the catalogue's list"},
+        {"forbidden file", [](GoodRoot& r) { writeFile(r.path("DATA/eng0.DAT"), "a#b\n"); },
+         "DATA/eng0.DAT: must not be in the material"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        GoodRoot root;
+        c.breakIt(root);
+        const ToolRun r = root.check();
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.out.contains(c.report)) << r.out.constData();
+        EXPECT_TRUE(r.out.contains(" problems\n")) << r.out.constData();
+    }
+}
