@@ -1,5 +1,6 @@
 #include "engel.h"
 
+#include "diagnosis/diagu.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
 
@@ -88,6 +89,7 @@ TEngel::TEngel(std::unique_ptr<Engine> engine, const Services& services, QWidget
     Label4->setObjectName(QStringLiteral("Label4"));
 
     connect(button(10), &QPushButton::clicked, this, &TEngel::Button10Click);
+    connect(button(11), &QPushButton::clicked, this, &TEngel::Button11Click);
 
     FormCreate();
 }
@@ -164,6 +166,15 @@ void TEngel::keyPressEvent(QKeyEvent* event)
 void TEngel::Button10Click()
 {
     close();
+}
+
+void TEngel::Button11Click()
+{
+    m_engine->diagnosis.diagnosisLeft = false;
+    m_engine->session.mode = 2;
+    m_engine->session.selectedProtocolRow = 1;
+    TDiag dialog(*m_engine, m_services, this);
+    dialog.exec();
 }
 
 } // namespace vindra

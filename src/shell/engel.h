@@ -40,6 +40,7 @@ private:
     int scaled(int v) const;
 
     void Button10Click();
+    void Button11Click();
 
     std::unique_ptr<Engine> m_engine;
     Services m_services;
