@@ -1,5 +1,6 @@
 // Program entry: the engine's start-up, then the main window, then the message loop.
 
+#include "diagnosis/diagut.h"
 #include "engine/engine.h"
 #include "framework/skrivut.h"
 #include "platform/clock.h"
@@ -31,6 +32,9 @@ int main(int argc, char* argv[])
         return 1;
 
     vindra::TEngel engel(std::move(engine), services);
+    // The diagnosis printout form, never shown, holds the protocol's copy for printing.
+    vindra::TDiagutform diagutform(engel.engine(), services);
+    engel.setDiagutform(&diagutform);
     // The worksheet's print queue lives from here to the end of the run.
     vindra::TUtskrift utskrift(engel.engine(), services);
     engel.setUtskrift(&utskrift);

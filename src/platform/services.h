@@ -8,6 +8,7 @@ class Printer;
 class Screen;
 class SoundPlayer;
 class TextMeasure;
+class TDiagutform;
 class TUtskrift;
 
 /// The platform adapters that the forms use, handed from main() (real ones) or a test
@@ -22,6 +23,8 @@ struct Services {
     /// The worksheet's print-queue window, created once at start and kept for the run
     /// (a window, named here only so that every form can reach it).
     TUtskrift* utskrift = nullptr;
+    /// The diagnosis printout form, created once at start and never shown.
+    TDiagutform* diagutform = nullptr;
 };
 
 } // namespace vindra

@@ -26,6 +26,8 @@ public:
     const Services& services() const { return m_services; }
     /// The print-queue window, created after the main window and kept for the run.
     void setUtskrift(TUtskrift* utskrift) { m_services.utskrift = utskrift; }
+    /// The diagnosis printout form, created after the main window and kept for the run.
+    void setDiagutform(TDiagutform* form) { m_services.diagutform = form; }
 
     /// Main-menu button `Button<n>` (1..11).
     QPushButton* button(int n) const { return m_buttons[static_cast<size_t>(n)]; }
