@@ -111,7 +111,7 @@ void Tdiaprot::FormCreate()
     const int H = screen.height();
     const int u = std::max(1, m_engine.layoutUnit);
     setFont(toQFont(FontSpec{QStringLiteral("Arial"), scaled(12), false, true}));
-    m_gridFont = FontSpec{QStringLiteral("Arial"), scaled(19), true, true};
+    m_gridFont = FontSpec{QStringLiteral("Arial"), scaled(12), false, true};
     m_boxFont = FontSpec{QStringLiteral("Arial"), scaled(12), false, true};
 
     m_body = new QWidget(this);
@@ -134,6 +134,7 @@ void Tdiaprot::FormCreate()
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     StringGrid1->setWordWrap(false);
+    StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->installEventFilter(this);
     StringGrid1->viewport()->installEventFilter(this);
 

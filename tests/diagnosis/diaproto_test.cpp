@@ -402,8 +402,9 @@ TEST(Tdiaprot, PrintOutCopiesTheGridIntoThePrintout)
 {
     Room room;
     auto p = room.open();
-    // Screen 1024 wide, unit 12, date column 253 pixels in the fixed measure's grid font.
-    EXPECT_EQ(p->printColumns(), (std::array<int, 4>{4, 28, 52, 78}));
+    // Screen 1024 wide, unit 12, date column 160 pixels in the fixed measure's grid font:
+    // 4 % for 3 units, 16 % for the date column.
+    EXPECT_EQ(p->printColumns(), (std::array<int, 4>{4, 55, 70, 87}));
     child<QPushButton>(p.get(), "SkrivutButton")->click();
     ASSERT_EQ(room.printer.pages().size(), 1);
     for (int r = 0; r < Tdiaprot::kRows; ++r)
@@ -414,7 +415,7 @@ TEST(Tdiaprot, PrintOutCopiesTheGridIntoThePrintout)
     const auto wait = std::find_if(texts.begin(), texts.end(),
                                    [](const auto& t) { return t.text == "    Wait"; });
     ASSERT_NE(wait, texts.end());
-    EXPECT_EQ(wait->at.x(), 150 + room.diagutform->ProcentTillPixel(78));
+    EXPECT_EQ(wait->at.x(), 150 + room.diagutform->ProcentTillPixel(87));
 }
 
 // A pupil logs in, passes the test of slot 6, fails it the next time and practises.
