@@ -4,9 +4,11 @@ namespace vindra {
 
 class Clock;
 class Messages;
+class Printer;
 class Screen;
 class SoundPlayer;
 class TextMeasure;
+class TUtskrift;
 
 /// The platform adapters that the forms use, handed from main() (real ones) or a test
 /// (fakes) to the main window, which passes them on to every form it opens.
@@ -16,6 +18,10 @@ struct Services {
     Screen* screen = nullptr;
     Clock* clock = nullptr;
     SoundPlayer* sound = nullptr; ///< the main window's one player; null: no sound
+    Printer* printer = nullptr;
+    /// The worksheet's print-queue window, created once at start and kept for the run
+    /// (a window, named here only so that every form can reach it).
+    TUtskrift* utskrift = nullptr;
 };
 
 } // namespace vindra
