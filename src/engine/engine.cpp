@@ -452,4 +452,36 @@ void Engine::dekryptrad(const QByteArray& line, QByteArray& result)
     result = cipher::dekryptrad(line);
 }
 
+// ---- Diagnosis: slot states and results -----------------------------------------------------
+
+quint8 Engine::GeStatusTal(int slot)
+{
+    return diagnosisrecord::GeStatusTal(diagnosis.current, slot);
+}
+
+void Engine::diagnosback(int value)
+{
+    const int s = diagnosis.currentSlot;
+    if (s < 1 || s > kDiagnosisSlots)
+        return;
+    DiagnosisRecord& r = diagnosis.current;
+    const auto i = static_cast<size_t>(s);
+    if (r.result[i] > 0 && value == 0) {
+        r.state[i] = 3;
+        r.result[i] = 0;
+    } else {
+        r.result[i] = value;
+        r.state[i] = GeStatusTal(s);
+    }
+    const QDateTime now = m_clock.now();
+    r.year[i] = static_cast<quint16>(now.date().year());
+    r.month[i] = static_cast<quint16>(now.date().month());
+    r.day[i] = static_cast<quint16>(now.date().day());
+    r.hour[i] = static_cast<quint16>(now.time().hour());
+    r.minute[i] = static_cast<quint16>(now.time().minute());
+    diagnosis.recordChanged = true;
+    if (diagnosis.protocolRedraw)
+        diagnosis.protocolRedraw();
+}
+
 } // namespace vindra

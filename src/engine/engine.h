@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 namespace vindra {
 
@@ -89,6 +90,11 @@ struct DiagnosisState {
     bool recordChanged = false;
     QByteArray teacherPassword;
     bool teacherFlag = false;
+    /// Set by the protocol's leave button; the main window's "Diagnos" clears it.
+    bool diagnosisLeft = false;
+    /// Set by the open protocol window: enables and redraws it after a test result (the
+    /// redraw saves the record while the record-changed flag is set).
+    std::function<void()> protocolRedraw;
 };
 
 /// The engine: every service and all the engine-wide state that the forms share. The main
@@ -284,6 +290,16 @@ public:
     QByteArray soundPrefix;             ///< folder of LJUD for the current exercise
 
     // ---- Diagnosis: slot states and results ---------------------------------------------
+
+    /// The state of diagnosis slot `slot` (1..20) computed from the current diagnosis record;
+    /// sets the state of the slot's follower when `slot` is a chain head. The caller stores
+    /// the answer.
+    quint8 GeStatusTal(int slot);
+
+    /// Records `value` right answers as the test result of the current diagnosis slot: result,
+    /// state (a 0 after a positive result means "Practise" with result 0), the clock's date
+    /// and time; sets the record-changed flag and lets the protocol redraw (and save).
+    void diagnosback(int value);
 
 
     // ---- Engine-wide state (read and written by the forms) -------------------------------

@@ -1,5 +1,6 @@
 #include "engel.h"
 
+#include "diagnosis/diagu.h"
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "menuwindow.h"
@@ -413,16 +414,11 @@ void TEngel::Button10Click()
 
 void TEngel::Button11Click()
 {
-    const auto form = m_forms->constFind(QByteArrayLiteral("TDiag"));
-    if (form == m_forms->constEnd()) {
-        if (m_services.messages)
-            m_services.messages->show(MessageKind::Information,
-                                      QString::fromUtf8(kFormNotAvailable));
-        return;
-    }
+    m_engine->diagnosis.diagnosisLeft = false;
     m_engine->session.mode = 2;
     m_engine->session.selectedProtocolRow = 1;
-    (*form)(*m_engine, m_services, this);
+    TDiag dialog(*m_engine, m_services, this);
+    dialog.exec();
 }
 
 } // namespace vindra

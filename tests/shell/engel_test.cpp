@@ -297,23 +297,18 @@ TEST(Engel, UpperRightCaptionShrinksUntilItFits)
     EXPECT_LE(label3->width(), room);
 }
 
-TEST(Engel, DiagnosNotYetBuiltLeavesTheSessionAlone)
+TEST(Engel, DiagnosOpensTheRegisterInTestMode)
 {
     Shell s;
     auto w = s.mainWindow();
-    const FormRegistry none;
-    w->setFormRegistry(none);
-    const Opened opened = closeNextModal([&] { w->button(11)->click(); });
-    EXPECT_TRUE(opened.name.isEmpty());
-    EXPECT_EQ(w->engine().session.mode, 0);
-    EXPECT_EQ(s.inst.messages.texts(), QStringList{QString::fromUtf8(kFormNotAvailable)});
-
-    FormRegistry fake;
-    int modeSeen = -1;
-    fake.insert("TDiag", [&](Engine& e, const Services&, QWidget*) { modeSeen = e.session.mode; });
-    w->setFormRegistry(fake);
+    w->engine().session.mode = 1;
     w->engine().session.selectedProtocolRow = 9;
-    w->button(11)->click();
+    w->engine().diagnosis.diagnosisLeft = true;
+    int modeSeen = -1;
+    const Opened opened = closeNextModal([&] { w->button(11)->click(); },
+                                         [&](QWidget*) { modeSeen = w->engine().session.mode; });
+    EXPECT_EQ(opened.className, "vindra::TDiag");
     EXPECT_EQ(modeSeen, 2);
     EXPECT_EQ(w->engine().session.selectedProtocolRow, 1);
+    EXPECT_FALSE(w->engine().diagnosis.diagnosisLeft);
 }
