@@ -41,16 +41,26 @@ Tdiaprot::Tdiaprot(Engine& engine, const Services& services, QWidget* parent)
     resize(screen);
 
     m_engine.diagnosis.recordChanged = false;
-    m_engine.diagnosis.protocolRedraw = [this] {
-        setEnabled(true);
-        rita_prot();
-    };
+    m_engine.diagnosis.protocol = this;
     rita_prot();
 }
 
 Tdiaprot::~Tdiaprot()
 {
-    m_engine.diagnosis.protocolRedraw = nullptr;
+    if (m_engine.diagnosis.protocol == this)
+        m_engine.diagnosis.protocol = nullptr;
+}
+
+void Tdiaprot::refreshProtocol()
+{
+    setEnabled(true);
+    rita_prot();
+}
+
+void Tdiaprot::setStateCell(int slot, const QByteArray& text)
+{
+    if (slot >= 1 && slot <= kDiagnosisSlots)
+        StringGrid1->setItem(slot - 1, 2, new QTableWidgetItem(cp1252::toUnicode(text)));
 }
 
 void Tdiaprot::rita_prot()

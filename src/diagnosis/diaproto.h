@@ -15,11 +15,17 @@ namespace vindra {
 /// state. "&Leave" saves the record into the register and sets the session mode to practice.
 /// While it is open, a test result reported through Engine::diagnosback redraws it and saves
 /// the record.
-class Tdiaprot : public QDialog {
+class Tdiaprot : public QDialog, public ProtocolView {
     Q_OBJECT
 public:
     Tdiaprot(Engine& engine, const Services& services, QWidget* parent = nullptr);
     ~Tdiaprot() override;
+
+    // What a running exercise does to the protocol.
+    void setStateCell(int slot, const QByteArray& text) override;
+    void hideWaitPanel() override {}
+    void setProtocolEnabled(bool enabled) override { setEnabled(enabled); }
+    void refreshProtocol() override;
 
     /// Fills the table from the current diagnosis record; saves the record when it has
     /// changed since the last save.

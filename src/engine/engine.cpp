@@ -480,8 +480,8 @@ void Engine::diagnosback(int value)
     r.hour[i] = static_cast<quint16>(now.time().hour());
     r.minute[i] = static_cast<quint16>(now.time().minute());
     diagnosis.recordChanged = true;
-    if (diagnosis.protocolRedraw)
-        diagnosis.protocolRedraw();
+    if (diagnosis.protocol)
+        diagnosis.protocol->refreshProtocol();
 }
 
 } // namespace vindra

@@ -2,6 +2,7 @@
 
 #include "datafile.h"
 #include "diagnosisrecord.h"
+#include "protocolview.h"
 #include "random.h"
 
 #include <QByteArray>
@@ -72,11 +73,22 @@ struct PraiseFiles {
     QByteArray fileName; ///< the praise file chosen for the round just ended
 };
 
+/// Items of a practice round, of a diagnosis round, and the pass mark of a practice round.
+constexpr int kPracticeLength = 10;
+constexpr int kDiagnosisLength = 20;
+constexpr int kPracticePassMark = kPracticeLength - 2;
+
 /// Session state shared by every exercise form.
 struct SessionState {
     /// 0 practice, 1 worksheet mode, 2 diagnosis test, 3 "Practise 1", 4 "Practise 2",
     /// 5 correction round inside a diagnosis practice.
     int mode = 0;
+    int sessionLength = 10;      ///< items of the current round
+    int savedSessionLength = 10; ///< restored when a correction round ends
+    int itemCounter = 1;         ///< 1-based; above the session length when the round is over
+    int rightCount = 0;
+    bool lastAnswerRight = false;
+    int tickCounter = 0; ///< 100 ms ticks of the right-answer display and the end-of-round wait
     bool correctionRound = false;
     int selectedProtocolRow = 1;
     int dictationMode = 0;
@@ -92,9 +104,9 @@ struct DiagnosisState {
     bool teacherFlag = false;
     /// Set by the protocol's leave button; the main window's "Diagnos" clears it.
     bool diagnosisLeft = false;
-    /// Set by the open protocol window: enables and redraws it after a test result (the
-    /// redraw saves the record while the record-changed flag is set).
-    std::function<void()> protocolRedraw;
+    /// The open protocol window, if any: a test result enables and redraws it (the redraw
+    /// saves the record while the record-changed flag is set).
+    ProtocolView* protocol = nullptr;
 };
 
 /// The engine: every service and all the engine-wide state that the forms share. The main
@@ -314,6 +326,8 @@ public:
     QList<ErrorEntry> errors;                        ///< oldest first, at most 400
     PraiseFiles praise;
     std::array<int, kPermutationSize + 1> permutation{}; ///< positions 1..1000
+
+    QByteArray rulePageName; ///< the rule page shown last; kept between openings
 
     int screenScale = 100; ///< percent
     int layoutUnit = 0;    ///< pixels

@@ -123,8 +123,14 @@ TEST(DiagnosisRecord, DiagnosbackRecordsTheResult)
     test::Installation inst;
     Engine e(inst.messages, inst.clock, 1);
     e.diagnosis.current = rec::cleared();
-    int redraws = 0;
-    e.diagnosis.protocolRedraw = [&] { ++redraws; };
+    struct CountingProtocol : ProtocolView {
+        void setStateCell(int, const QByteArray&) override {}
+        void hideWaitPanel() override {}
+        void setProtocolEnabled(bool) override {}
+        void refreshProtocol() override { ++redraws; }
+        int redraws = 0;
+    } protocol;
+    e.diagnosis.protocol = &protocol;
 
     e.diagnosis.currentSlot = 6;
     e.diagnosback(15);
@@ -137,7 +143,7 @@ TEST(DiagnosisRecord, DiagnosbackRecordsTheResult)
     EXPECT_EQ(e.diagnosis.current.hour[6], 8);
     EXPECT_EQ(e.diagnosis.current.minute[6], 23);
     EXPECT_TRUE(e.diagnosis.recordChanged);
-    EXPECT_EQ(redraws, 1);
+    EXPECT_EQ(protocol.redraws, 1);
 
     // 0 after a positive result: practise, and the result is gone.
     e.diagnosback(0);

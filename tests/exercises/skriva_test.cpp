@@ -1,0 +1,230 @@
+#include "exercises/skriva.h"
+#include "framework/aster.h"
+#include "framework/formtimer.h"
+#include "platform/screen.h"
+#include "platform/textmeasure.h"
+#include "support/material.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace vindra;
+
+namespace {
+
+// Items "question N#answer N"; item 3 also accepts "three".
+QByteArray items(int n)
+{
+    QByteArray out = "$Grammatik\n$Substantiv\n$Plural\n$\xA7Skriv pluralformen.\n";
+    for (int i = 1; i <= n; ++i) {
+        out += "q" + QByteArray::number(i) + "#a" + QByteArray::number(i);
+        if (i == 3)
+            out += "#&three";
+        out += '\n';
+    }
+    return out;
+}
+
+class Skriva : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        FormTimer::setManual(true);
+        inst.data("datfiler.eng", "ENG31051.DAT\nENG35102.DAT\nENGDI16.DAT\nENOVN106.DAT\n"
+                                  "ENGDI06.DAT\nREOM9001.LOV\nREOM9002.LOV\nREOM9013.LOV\n");
+        inst.data("ENG31051.DAT", items(12));
+        inst.data("ENG35102.DAT", "$Do it\nlikes tea#Do you like tea?\n");
+        inst.data("ENGDI16.DAT", items(25));
+        inst.data("ENOVN106.DAT", items(25));
+        inst.data("ENGDI06.DAT", items(25));
+        inst.data("REOM9001.LOV", "Alla r\xE4tt!#Bra gjort.\n");
+        inst.data("REOM9002.LOV", "N\xE4stan alla r\xE4tt!\n");
+        inst.data("REOM9013.LOV", "Bra k\xE4mpat!\n");
+        engine = inst.start();
+        ASSERT_TRUE(inst.started);
+        engine->layoutUnit = 12;
+        services = Services{&inst.messages, &measure, &screen, &inst.clock};
+    }
+    void TearDown() override { FormTimer::setManual(false); }
+
+    void open(const QByteArray& name, int mode = 0)
+    {
+        engine->session.mode = mode;
+        engine->setCurrentFileName(name);
+        ASSERT_TRUE(engine->Kolla(name));
+        form = std::make_unique<TSKRIV>(*engine, services);
+        form->show();
+    }
+    template <typename T> T* child(const char* name)
+    {
+        return form->findChild<T*>(QString::fromLatin1(name));
+    }
+    QByteArray rightAnswer() const
+    {
+        return engine->item.exerciseCode == 16 ? engine->item.fields[1] : engine->item.fields[2];
+    }
+    /// Types an answer (right or deliberately wrong) and presses Enter.
+    void answer(bool right)
+    {
+        auto* edit = child<QLineEdit>("Edit1");
+        edit->setText(right ? QString::fromLatin1(rightAnswer()) : QStringLiteral("nonsense"));
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+    void tick(int n, bool endWait = false)
+    {
+        for (int i = 0; i < n; ++i) {
+            if (endWait)
+                form->Timer3Timer();
+            else
+                form->Timer1Timer();
+        }
+    }
+    /// Answers a whole round: `pattern` holds one character per item, '+' right, '-' wrong.
+    void round(const std::string& pattern)
+    {
+        for (size_t i = 0; i < pattern.size(); ++i) {
+            const bool right = pattern[i] == '+';
+            answer(right);
+            if (!right)
+                tick(30, i + 1 == pattern.size());
+        }
+    }
+
+    test::Installation inst;
+    FixedTextMeasure measure;
+    FixedScreen screen{QSize(1024, 768)};
+    Services services;
+    std::unique_ptr<Engine> engine;
+    std::unique_ptr<TSKRIV> form;
+};
+
+} // namespace
+
+TEST_F(Skriva, PracticeRoundPraisesEightRightButNotSeven)
+{
+    struct Case {
+        std::string pattern;
+        bool praised;
+    };
+    for (const Case& c : {Case{"++-+++-+++", true}, Case{"+-+-++-+++", false}}) {
+        SCOPED_TRACE(c.pattern);
+        open("ENG31051.DAT");
+        EXPECT_EQ(child<QLabel>("Overs1Label")->text(), "Grammatik");
+        EXPECT_EQ(child<QLabel>("InstruktionsLabel")->text(), QString::fromUtf8("Skriv pluralformen."));
+        auto* aster = child<TAster>("Aster1");
+        EXPECT_EQ(aster->MaxAntalRutor(), 10);
+        round(c.pattern);
+        EXPECT_TRUE(child<QWidget>("Panel1")->isVisible()) << "the button bar ends the round";
+        EXPECT_TRUE(child<QWidget>("BildPanelen")->isVisible());
+        EXPECT_EQ(child<QWidget>("LovordPanel")->isVisible(), c.praised);
+        EXPECT_TRUE(child<QPushButton>("Button1")->isEnabled()) << "there are errors to correct";
+        form->Button3Click();
+    }
+}
+
+TEST_F(Skriva, RightAnswerStaysForTheSetTimeUnlessSpaceIsPressed)
+{
+    open("ENG31051.DAT");
+    const quint16 first = engine->item.currentItemNumber;
+    answer(false);
+    EXPECT_TRUE(child<QLabel>("Label5")->isVisible());
+    EXPECT_FALSE(child<QLineEdit>("Edit1")->isEnabled());
+    tick(29);
+    EXPECT_EQ(engine->item.currentItemNumber, first);
+    tick(1);
+    EXPECT_NE(engine->item.currentItemNumber, first);
+    EXPECT_TRUE(child<QLineEdit>("Edit1")->isEnabled());
+
+    const quint16 second = engine->item.currentItemNumber;
+    answer(false);
+    QTest::keyClick(form.get(), Qt::Key_Space);
+    tick(1);
+    EXPECT_NE(engine->item.currentItemNumber, second) << "Space ends the wait at the next tick";
+}
+
+TEST_F(Skriva, CorrectionRoundAsksTheErrorsAgain)
+{
+    open("ENG31051.DAT");
+    round("-+-+++-+++");
+    EXPECT_EQ(engine->cache[1].errorCount, 3);
+    form->Button1Click();
+    EXPECT_TRUE(engine->session.correctionRound);
+    EXPECT_EQ(engine->session.sessionLength, 3);
+    EXPECT_EQ(child<TAster>("Aster1")->MaxAntalRutor(), 3);
+    round("+-+");
+    EXPECT_EQ(engine->cache[1].errorCount, 1) << "errors answered right leave the list";
+    EXPECT_FALSE(child<QWidget>("LovordPanel")->isVisible()) << "no praise in a correction round";
+}
+
+TEST_F(Skriva, EscPausesAndContinueGoesOnOrStartsANewRound)
+{
+    open("ENG31051.DAT");
+    round("++");
+    const quint16 onScreen = engine->item.currentItemNumber;
+    QTest::keyClick(child<QLineEdit>("Edit1"), Qt::Key_Escape);
+    EXPECT_TRUE(child<QWidget>("Panel1")->isVisible());
+    child<QPushButton>("Button2")->click();
+    EXPECT_EQ(engine->item.currentItemNumber, onScreen) << "the same item goes on";
+    EXPECT_EQ(engine->session.rightCount, 0) << "the right count starts again";
+    EXPECT_EQ(engine->session.itemCounter, 3);
+
+    round("+++++++");
+    EXPECT_EQ(engine->session.itemCounter, 10);
+    QTest::keyClick(child<QLineEdit>("Edit1"), Qt::Key_Escape);
+    child<QPushButton>("Button2")->click();
+    EXPECT_EQ(engine->session.itemCounter, 1) << "Esc on the last item, then continue: new round";
+}
+
+TEST_F(Skriva, DiagnosisTestReportsItsResult)
+{
+    engine->diagnosis.current.name = "Alva";
+    engine->diagnosis.currentSlot = 16;
+    open("ENGDI16.DAT", 2);
+    EXPECT_EQ(child<QLabel>("DiagLabel1")->text(), "Diagnosis: Test");
+    EXPECT_FALSE(child<TAster>("Aster1")->Visa());
+    // Code 16 shows field 2 and expects field 1.
+    EXPECT_EQ(child<QLabel>("FrageLabel2")->text(), QString::fromLatin1(engine->item.fields[2]));
+    round("+++++-++++-++++-++++");
+    EXPECT_FALSE(form->isVisible()) << "the test closes after its 20th item";
+    EXPECT_EQ(engine->diagnosis.current.result[16], 17);
+}
+
+TEST_F(Skriva, PractiseOneThenTwoThenTheSlotIsReadyForTheTest)
+{
+    engine->diagnosis.current.name = "Alva";
+    engine->diagnosis.currentSlot = 6;
+    engine->diagnosis.current.state[6] = 3;
+    open("ENOVN106.DAT", 3);
+    EXPECT_EQ(child<QLabel>("DiagLabel1")->text(), "Practise 1");
+    round("+++++++--------+----");
+    EXPECT_EQ(engine->session.mode, 4) << "8 right pass Practise 1";
+    form->Button2Click();
+    EXPECT_EQ(child<QLabel>("DiagLabel1")->text(), "Practise 2");
+    round("-------+++++++-----+");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(engine->session.mode, 2);
+    EXPECT_EQ(engine->diagnosis.current.state[6], 2);
+}
+
+TEST_F(Skriva, RulesButtonAndPrefixStayAfterViewingTheRules)
+{
+    inst.write("material/REGLER/R35101.htm", "<html><body>Do</body></html>");
+    open("ENG35102.DAT");
+    EXPECT_EQ(child<QLabel>("FrageLabel2")->text(), "Ask me if I likes tea");
+    auto* rules = child<QPushButton>("BitBtn2");
+    EXPECT_TRUE(rules->isVisible());
+    QTimer::singleShot(0, [] {
+        if (auto* w = QApplication::activeModalWidget())
+            w->close();
+    });
+    rules->click();
+    EXPECT_EQ(engine->item.exerciseCode, 35102);
+    EXPECT_TRUE(inst.messages.entries().isEmpty());
+    answer(true);
+    EXPECT_TRUE(rules->isVisible());
+    EXPECT_EQ(child<QLabel>("FrageLabel2")->text(), "Ask me if I likes tea");
+}
