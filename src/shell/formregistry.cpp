@@ -1,13 +1,14 @@
 #include "formregistry.h"
 
+#include "exercises/skriva.h"
+
 namespace vindra {
 
 const FormRegistry& programForms()
 {
-    static const FormRegistry forms = [] {
-        FormRegistry r;
-        return r;
-    }();
+    static const FormRegistry forms = {
+        {"TSKRIV", modalForm<TSKRIV>()},
+    };
     return forms;
 }
 

@@ -165,6 +165,7 @@ TEST(MenuWindow, RegisteredFormsOpenOnAFixtureFile)
     // available yet and open nothing.
     Menus s;
     s.forms = programForms();
+    int opened = 0;
     for (const catalogue::Menu& m : catalogue::menus()) {
         auto w = s.create(m);
         for (size_t i = 0; i < m.buttons.size(); ++i) {
@@ -173,16 +174,20 @@ TEST(MenuWindow, RegisteredFormsOpenOnAFixtureFile)
                 continue;
             SCOPED_TRACE(std::string(m.id) + " / " + b.caption);
             s.inst.messages.clear();
-            const Opened opened = closeNextModal([&] { w->buttons()[i]->click(); });
+            const Opened form = closeNextModal([&] { w->buttons()[i]->click(); });
             if (programForms().contains(b.target)) {
-                EXPECT_EQ(opened.className, b.target);
+                EXPECT_EQ(form.className, QStringLiteral("vindra::") + QLatin1String(b.target));
+                ++opened;
+                EXPECT_TRUE(s.inst.messages.entries().isEmpty())
+                    << s.inst.messages.texts().join('\n').toStdString();
             } else {
-                EXPECT_TRUE(opened.name.isEmpty());
+                EXPECT_TRUE(form.name.isEmpty());
                 EXPECT_EQ(s.inst.messages.texts(),
                           QStringList{QString::fromUtf8(kFormNotAvailable)});
             }
         }
     }
+    EXPECT_GT(opened, 20) << "every written-answer button opens its form";
 }
 
 TEST(MenuWindow, WorksheetModeDisablesTheButtonsWithoutWorksheet)

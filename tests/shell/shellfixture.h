@@ -39,8 +39,9 @@ inline Opened closeNextModal(const std::function<void()>& action,
         seen.className = QString::fromLatin1(w->metaObject()->className());
         if (inspect)
             inspect(w);
+        // done() ends the modal loop even where Esc (reject) only pauses an exercise.
         if (auto* d = qobject_cast<QDialog*>(w))
-            d->reject();
+            d->done(QDialog::Rejected);
         else
             w->close();
     });
