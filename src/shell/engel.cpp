@@ -209,7 +209,7 @@ void TEngel::layoutWindow()
 
     Panel9->setGeometry(0, 0, screen.width(), barH);
     if (auto* credit = Panel9->findChild<QLabel*>()) {
-        credit->setFont(toQFont(arialPixels(qMax(8, barH - 6), true)));
+        credit->setFont(toQFont(arialPixels(qMax(8, scaled(13)), true)));
         credit->setGeometry(scaled(6), 0, screen.width() - scaled(12), barH);
     }
 

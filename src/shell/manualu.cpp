@@ -123,9 +123,13 @@ void TManual::layoutWindow()
     const int titleHeight = Label1->height();
     Label1->move((screen.width() - Label1->width()) / 2, titleHeight / 2);
 
-    for (QPlainTextEdit* memo : {Memo1, Memo2})
+    // A fixed-pitch face keeps the manual's tables in their columns.
+    const QFont text = toQFont(FontSpec{QStringLiteral("Courier New"), s(15), true, false});
+    for (QPlainTextEdit* memo : {Memo1, Memo2}) {
+        memo->setFont(text);
         memo->setGeometry(2 * unit, 3 * titleHeight, screen.width() - 4 * unit,
                           screen.height() - 5 * titleHeight);
+    }
 
     const int bw = s(kButtonWidth);
     const int bh = s(kButtonHeight);
