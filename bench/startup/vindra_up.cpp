@@ -38,7 +38,8 @@ int main(int argc, char* argv[])
     vindra::QtSoundPlayer sound;
     const vindra::Services services{&messages, &measure, &screen, &clock, &sound};
 
-    auto engine = std::make_unique<vindra::Engine>(messages, clock, vindra::Random::seedFromClock());
+    auto engine =
+        std::make_unique<vindra::Engine>(messages, clock, vindra::Random::seedFromClock());
     if (!engine->unitStartup(vindra::findWindowsDirectory(QApplication::applicationDirPath())))
         return 1;
     vindra::TEngel engel(std::move(engine), services);

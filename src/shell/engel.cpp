@@ -24,23 +24,18 @@ namespace {
 struct MainButton {
     int number;
     const char* caption;
-    const char* menu;    ///< the menu it opens, or nullptr
-    bool setsPractice;   ///< session mode 0 unless worksheet mode is on
-    bool worksheetOff;   ///< disabled in worksheet mode
+    const char* menu;  ///< the menu it opens, or nullptr
+    bool setsPractice; ///< session mode 0 unless worksheet mode is on
+    bool worksheetOff; ///< disabled in worksheet mode
 };
 
 // Display and tab order of the main menu.
 constexpr MainButton kMainButtons[] = {
-    {1, "Storbritannien", "TF1", true, true},
-    {2, "Dina ord", "TF2", false, false},
-    {3, "Grammatik", "TF3", true, false},
-    {4, "Skriva", "TF4", true, true},
-    {5, "Lyssna - skriva", "TF5", false, true},
-    {6, "Läsa", "TF6", true, true},
-    {7, "Göra arbetsblad", nullptr, false, false},
-    {11, "Diagnos", nullptr, false, true},
-    {8, "Manual", nullptr, false, true},
-    {9, "Om Vindra", nullptr, false, true},
+    {1, "Storbritannien", "TF1", true, true},      {2, "Dina ord", "TF2", false, false},
+    {3, "Grammatik", "TF3", true, false},          {4, "Skriva", "TF4", true, true},
+    {5, "Lyssna - skriva", "TF5", false, true},    {6, "Läsa", "TF6", true, true},
+    {7, "Göra arbetsblad", nullptr, false, false}, {11, "Diagnos", nullptr, false, true},
+    {8, "Manual", nullptr, false, true},           {9, "Om Vindra", nullptr, false, true},
     {10, "Avsluta", nullptr, false, false},
 };
 
@@ -305,10 +300,10 @@ void TEngel::BildImageMouseMove(int k)
     int left;
     if (k <= 3) {
         left = w3 < image->width() ? image->x() + (image->width() - w3) / 2
-                                      : (panelLeft - w3) / 2 + unit;
+                                   : (panelLeft - w3) / 2 + unit;
     } else {
         left = w3 < pictureImage(6)->width() ? panelRight + (image->width() - w3) / 2
-                                                : panelRight + unit;
+                                             : panelRight + unit;
     }
     const int top = image->y() + image->height();
     Label3->setGeometry(left, top, w3, height);
@@ -390,9 +385,7 @@ void TEngel::showWorksheetMode(bool on)
     setColour(Panel1, QPalette::Window, on ? kMaroon : kNavy);
 }
 
-void TEngel::clearWorksheet()
-{
-}
+void TEngel::clearWorksheet() {}
 
 void TEngel::Button8Click()
 {

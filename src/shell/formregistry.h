@@ -24,12 +24,12 @@ using FormRegistry = QHash<QByteArray, FormRunner>;
 const FormRegistry& programForms();
 
 /// Shown instead of opening a form that is not in the registry.
-inline constexpr char kFormNotAvailable[] = "Den h\xC3\xA4r \xC3\xB6vningen finns inte \xC3\xA4nnu i Vindra.";
+inline constexpr char kFormNotAvailable[] =
+    "Den h\xC3\xA4r \xC3\xB6vningen finns inte \xC3\xA4nnu i Vindra.";
 
 /// A runner for a form class with the constructor (Engine&, const Services&, QWidget*) and
 /// exec().
-template <class Form>
-FormRunner modalForm()
+template <class Form> FormRunner modalForm()
 {
     return [](Engine& engine, const Services& services, QWidget* parent) {
         Form form(engine, services, parent);

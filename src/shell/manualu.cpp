@@ -34,7 +34,8 @@ QStringList linesOf(const QPlainTextEdit* box)
     for (QTextBlock b = box->document()->firstBlock(); b.isValid(); b = b.next())
         lines << b.text();
     // A text that ends with a line break has an empty last block that is no line of its own.
-    if (!lines.isEmpty() && lines.last().isEmpty() && box->toPlainText().endsWith(QLatin1Char('\n')))
+    if (!lines.isEmpty() && lines.last().isEmpty() &&
+        box->toPlainText().endsWith(QLatin1Char('\n')))
         lines.removeLast();
     if (lines.size() == 1 && lines.first().isEmpty())
         lines.clear();
@@ -239,8 +240,8 @@ void TManual::keyPressEvent(QKeyEvent* event)
 
 bool TManual::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
         reject();
         return true;
     }

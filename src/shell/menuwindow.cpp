@@ -40,7 +40,8 @@ const QColor kBiologyGreen(0, 96, 0);
 int fittingPixels(const TextMeasure* measure, const QString& text, int start, int width)
 {
     int px = start;
-    while (measure && px > 8 && measure->width(text, FontSpec{QStringLiteral("Arial"), px, true, true}) > width)
+    while (measure && px > 8 &&
+           measure->width(text, FontSpec{QStringLiteral("Arial"), px, true, true}) > width)
         --px;
     return px;
 }
@@ -85,9 +86,8 @@ TMenuWindow::TMenuWindow(Engine& engine, const Services& services, const catalog
     };
     for (const catalogue::MenuButton& mb : menu.buttons) {
         QPushButton* b = addButton(QString::fromUtf8(mb.caption));
-        connect(b, &QPushButton::clicked, this, [this, &mb] {
-            runButton(m_engine, m_services, mb, m_forms, this);
-        });
+        connect(b, &QPushButton::clicked, this,
+                [this, &mb] { runButton(m_engine, m_services, mb, m_forms, this); });
     }
     connect(addButton(QString::fromUtf8(menu.closeCaption)), &QPushButton::clicked, this,
             &QDialog::reject);
@@ -125,16 +125,16 @@ void TMenuWindow::layoutMenu(int scale)
     const int unit = m_engine.layoutUnit;
     const int count = static_cast<int>(m_buttons.size());
     const int width = s(kWidth);
-    const int height = s(kFirstButtonTop + (count - 1) * kButtonPitch + kCloseGap + kButtonHeight
-                         + kBottomMargin);
+    const int height =
+        s(kFirstButtonTop + (count - 1) * kButtonPitch + kCloseGap + kButtonHeight + kBottomMargin);
     resize(width, height);
     Panel1->setGeometry(0, 0, width, height);
 
     const TextMeasure* measure = m_services.measure;
     const int titleWidth = width - unit;
-    Label1->setFont(toQFont(FontSpec{QStringLiteral("Arial"),
-                                     fittingPixels(measure, Label1->text(), s(kTitlePixels), titleWidth),
-                                     true, true}));
+    Label1->setFont(toQFont(
+        FontSpec{QStringLiteral("Arial"),
+                 fittingPixels(measure, Label1->text(), s(kTitlePixels), titleWidth), true, true}));
     Label1->setGeometry(unit / 2, s(kTitleTop), titleWidth, s(kTitleHeight));
 
     const int buttonWidth = s(kButtonWidth);
@@ -145,15 +145,17 @@ void TMenuWindow::layoutMenu(int scale)
         if (i == count - 1)
             top += s(kCloseGap);
         b->setGeometry(buttonLeft, top, buttonWidth, s(kButtonHeight));
-        b->setFont(toQFont(FontSpec{QStringLiteral("Arial"),
-                                    fittingPixels(measure, b->text(), s(kButtonPixels), buttonWidth - 8),
-                                    true, true}));
+        b->setFont(toQFont(FontSpec{
+            QStringLiteral("Arial"),
+            fittingPixels(measure, b->text(), s(kButtonPixels), buttonWidth - 8), true, true}));
     }
 
     const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
     const int d = depth();
-    const int left = qBound(0, (screen.width() - width) / 2 + d * kCascade, qMax(0, screen.width() - width));
-    const int top = qBound(0, (screen.height() - height) / 2 + d * kCascade, qMax(0, screen.height() - height));
+    const int left =
+        qBound(0, (screen.width() - width) / 2 + d * kCascade, qMax(0, screen.width() - width));
+    const int top =
+        qBound(0, (screen.height() - height) / 2 + d * kCascade, qMax(0, screen.height() - height));
     move(left, top);
 }
 
@@ -187,8 +189,7 @@ void TMenuWindow::runButton(Engine& engine, const Services& services,
     const auto form = forms.constFind(QByteArray(button.target));
     if (form == forms.constEnd()) {
         if (services.messages)
-            services.messages->show(MessageKind::Information,
-                                    QString::fromUtf8(kFormNotAvailable));
+            services.messages->show(MessageKind::Information, QString::fromUtf8(kFormNotAvailable));
         return;
     }
     if (button.dataFile) {

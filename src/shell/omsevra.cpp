@@ -38,7 +38,8 @@ QPixmap drawSign(int size)
         const double y = size * (0.35 + 0.15 * i);
         QPainterPath path;
         path.moveTo(size * 0.2, y);
-        path.cubicTo(size * 0.45, y - size * 0.12, size * 0.6, y + size * 0.12, size * 0.8 - i * size * 0.1, y);
+        path.cubicTo(size * 0.45, y - size * 0.12, size * 0.6, y + size * 0.12,
+                     size * 0.8 - i * size * 0.1, y);
         p.drawPath(path);
     }
     return pm;
@@ -106,11 +107,11 @@ TOmSevra::TOmSevra(Engine& engine, const Services& services, QWidget* parent)
 
     TitleLabel = new QLabel(QStringLiteral("Vindra %1").arg(QStringLiteral(VINDRA_VERSION)), this);
     TitleLabel->setObjectName(QStringLiteral("TitleLabel"));
-    CreditLabel = new QLabel(
-        QStringLiteral("Engelska f\u00f6r elever mellan 10 och 16 \u00e5r\n\n"
-                       "Program, \u00f6vningar, bilder och ljud: Vindra-projektet\n"
-                       "Materialet \u00e4r fritt att anv\u00e4nda i skolor."),
-        this);
+    CreditLabel =
+        new QLabel(QStringLiteral("Engelska f\u00f6r elever mellan 10 och 16 \u00e5r\n\n"
+                                  "Program, \u00f6vningar, bilder och ljud: Vindra-projektet\n"
+                                  "Materialet \u00e4r fritt att anv\u00e4nda i skolor."),
+                   this);
     CreditLabel->setObjectName(QStringLiteral("CreditLabel"));
     CreditLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -167,7 +168,8 @@ void TOmSevra::FormCreate()
     TitleLabel->setAlignment(Qt::AlignCenter);
     TitleLabel->setGeometry(0, Image1->y() + sign + 2 * unit, screen.width(), s(48));
     CreditLabel->setFont(toQFont(FontSpec{QStringLiteral("Arial"), s(18), true, false}));
-    CreditLabel->setGeometry(0, TitleLabel->y() + TitleLabel->height() + unit, screen.width(), s(110));
+    CreditLabel->setGeometry(0, TitleLabel->y() + TitleLabel->height() + unit, screen.width(),
+                             s(110));
 
     const int badge = s(64);
     const int badgeTop = CreditLabel->y() + CreditLabel->height() + 2 * unit;

@@ -38,16 +38,16 @@ void writePictures(Installation& inst, const QByteArray& prefix, QSize size)
     for (int n = 1; n <= catalogue::kPictureCount; ++n) {
         QImage image(size, QImage::Format_RGB32);
         image.fill(QColor(10 * n, 100, 200));
-        image.save(inst.root + QStringLiteral("/material/BILD/")
-                       + QString::fromLatin1(catalogue::mainPictureFile(prefix, n)),
+        image.save(inst.root + QStringLiteral("/material/BILD/") +
+                       QString::fromLatin1(catalogue::mainPictureFile(prefix, n)),
                    "BMP");
     }
 }
 
 void moveMouseOver(QWidget* w)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(w, &move);
 }
 
@@ -65,9 +65,9 @@ TEST(Engel, MainMenuInOrder)
     EXPECT_EQ(m.window->windowTitle(), "Vindra");
     EXPECT_TRUE(m.inst.messages.entries().isEmpty()) << "a good installation starts silently";
 
-    const QStringList captions = {"Storbritannien", "Dina ord", "Grammatik", "Skriva",
-                                  "Lyssna - skriva", "Läsa", "Göra arbetsblad", "Diagnos",
-                                  "Manual", "Om Vindra", "Avsluta"};
+    const QStringList captions = {"Storbritannien",  "Dina ord",  "Grammatik",       "Skriva",
+                                  "Lyssna - skriva", "Läsa",      "Göra arbetsblad", "Diagnos",
+                                  "Manual",          "Om Vindra", "Avsluta"};
     const int order[] = {1, 2, 3, 4, 5, 6, 7, 11, 8, 9, 10};
     int lastTop = -1;
     for (int i = 0; i < 11; ++i) {
@@ -105,9 +105,8 @@ TEST(Engel, MainButtonsOpenTheirMenuAndSetTheSessionMode)
         int to;
     };
     const Case cases[] = {
-        {1, "TF1", 2, 0}, {1, "TF1", 1, 1}, {2, "TF2", 2, 2}, {2, "TF2", 1, 1},
-        {3, "TF3", 2, 0}, {3, "TF3", 1, 1}, {4, "TF4", 3, 0}, {5, "TF5", 2, 2},
-        {6, "TF6", 4, 0}, {6, "TF6", 0, 0},
+        {1, "TF1", 2, 0}, {1, "TF1", 1, 1}, {2, "TF2", 2, 2}, {2, "TF2", 1, 1}, {3, "TF3", 2, 0},
+        {3, "TF3", 1, 1}, {4, "TF4", 3, 0}, {5, "TF5", 2, 2}, {6, "TF6", 4, 0}, {6, "TF6", 0, 0},
     };
     Shell s;
     auto w = s.mainWindow();
@@ -180,8 +179,7 @@ TEST(Engel, PicturesFollowTheScreenWidth)
         QSize screen;
         QByteArray prefix;
     };
-    const Case cases[] = {
-        {{640, 480}, "ENGL"}, {{800, 600}, "ENGM"}, {{1024, 768}, "ENGS"}};
+    const Case cases[] = {{{640, 480}, "ENGL"}, {{800, 600}, "ENGM"}, {{1024, 768}, "ENGS"}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.prefix.constData());
         // Only the screen's own prefix exists, so a wrong choice leaves the images hidden.
@@ -227,7 +225,7 @@ TEST(Engel, CaptionsStandUnderTheirPicture)
         int pictureWidth; // narrow pictures put wide captions at the fallback position
     };
     const Case cases[] = {
-        {{640, 480}, "ENGL", 160}, {{640, 480}, "ENGL", 30},  {{800, 600}, "ENGM", 240},
+        {{640, 480}, "ENGL", 160}, {{640, 480}, "ENGL", 30},   {{800, 600}, "ENGM", 240},
         {{800, 600}, "ENGM", 30},  {{1024, 768}, "ENGS", 300}, {{1024, 768}, "ENGS", 30},
     };
     for (const Case& c : cases) {
@@ -254,8 +252,9 @@ TEST(Engel, CaptionsStandUnderTheirPicture)
             EXPECT_EQ(label4->isVisible(), !label4->text().isEmpty());
 
             const int width = label3->width();
-            EXPECT_EQ(width, s.measure.width(label3->text(),
-                                             FontSpec{"Arial", label3->font().pixelSize(), true, false}));
+            EXPECT_EQ(width,
+                      s.measure.width(label3->text(),
+                                      FontSpec{"Arial", label3->font().pixelSize(), true, false}));
             EXPECT_EQ(label3->y(), image->y() + image->height());
             int left;
             if (k <= 3)
@@ -291,7 +290,8 @@ TEST(Engel, UpperRightCaptionShrinksUntilItFits)
     }
     EXPECT_EQ(sizes.first(), lower) << "other pictures never shrink the font";
     for (qsizetype i = 1; i < sizes.size(); ++i)
-        EXPECT_TRUE(sizes[i] == sizes[i - 1] - 1 || (sizes[i] == sizes[i - 1] && label3->width() <= room))
+        EXPECT_TRUE(sizes[i] == sizes[i - 1] - 1 ||
+                    (sizes[i] == sizes[i - 1] && label3->width() <= room))
             << "one step per movement: " << sizes[i - 1] << " then " << sizes[i];
     EXPECT_LT(sizes.last(), sizes.first());
     EXPECT_LE(label3->width(), room);

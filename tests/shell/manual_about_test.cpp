@@ -74,8 +74,8 @@ TEST(Manual, MissingFileIsReportedAndTheWindowStaysShut)
     ManualShell s(-1);
     TManual manual(*s.engine, s.services);
     EXPECT_FALSE(manual.loaded());
-    const QString expected = QStringLiteral("Filen ") + QString::fromLocal8Bit(s.engine->dirs.cd)
-                             + QStringLiteral("\\DATA\\ENGMAN.TXT finns inte eller är felaktig");
+    const QString expected = QStringLiteral("Filen ") + QString::fromLocal8Bit(s.engine->dirs.cd) +
+                             QStringLiteral("\\DATA\\ENGMAN.TXT finns inte eller är felaktig");
     EXPECT_EQ(s.inst.messages.texts(), QStringList{expected});
 
     // From the main window nothing opens.
@@ -115,7 +115,8 @@ TEST(Manual, PrintsEveryPageWithItsNumberAndTheRepeatedLine)
             ++expectedLine;
         }
         if (p + 1 < pages.size()) {
-            EXPECT_GT(texts.last().at.y(), (256 - 6 + 5) * 10) << "a page is filled before the next";
+            EXPECT_GT(texts.last().at.y(), (256 - 6 + 5) * 10)
+                << "a page is filled before the next";
         }
     }
     EXPECT_EQ(expectedLine, 301);
@@ -202,7 +203,8 @@ TEST(About, PicturesAndPanels)
     TOmSevra about(*s.engine, s.services);
     about.show();
     EXPECT_EQ(about.windowTitle(), "Vindra");
-    EXPECT_TRUE(about.findChild<QLabel*>(QStringLiteral("TitleLabel"))->text().startsWith("Vindra "));
+    EXPECT_TRUE(
+        about.findChild<QLabel*>(QStringLiteral("TitleLabel"))->text().startsWith("Vindra "));
     auto* panel1 = about.findChild<QFrame*>(QStringLiteral("Panel1"));
     auto* panel2 = about.findChild<QFrame*>(QStringLiteral("Panel2"));
     auto image = [&](int n) { return about.findChild<QLabel*>(QStringLiteral("Image%1").arg(n)); };
@@ -213,10 +215,10 @@ TEST(About, PicturesAndPanels)
         bool second;
     };
     const Step steps[] = {
-        {image(2), true, false},  {image(2), false, false}, {image(3), false, true},
-        {image(2), true, false},  {image(3), false, true},  {image(3), false, false},
-        {image(2), true, false},  {panel1, false, false},   {image(3), false, true},
-        {panel2, false, false},   {image(2), true, false},  {image(1), false, false},
+        {image(2), true, false}, {image(2), false, false}, {image(3), false, true},
+        {image(2), true, false}, {image(3), false, true},  {image(3), false, false},
+        {image(2), true, false}, {panel1, false, false},   {image(3), false, true},
+        {panel2, false, false},  {image(2), true, false},  {image(1), false, false},
     };
     EXPECT_FALSE(about.panel1Shown() || about.panel2Shown());
     int n = 0;

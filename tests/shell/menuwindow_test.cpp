@@ -120,7 +120,8 @@ TEST(MenuWindow, EveryButtonOpensItsTarget)
         }
     }
     EXPECT_GT(exercises, 100);
-    EXPECT_TRUE(s.inst.messages.entries().isEmpty()) << s.inst.messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(s.inst.messages.entries().isEmpty())
+        << s.inst.messages.texts().join('\n').toStdString();
 }
 
 TEST(MenuWindow, ExerciseOpensOnlyWhenItsFileIsAccepted)
@@ -193,8 +194,8 @@ TEST(MenuWindow, RegisteredFormsOpenOnAFixtureFile)
 TEST(MenuWindow, WorksheetModeDisablesTheButtonsWithoutWorksheet)
 {
     const QHash<QByteArray, QString> withoutWorksheet = {
-        {"TF2", "Luringar"},     {"TF21", "Lite biologi"}, {"TF31", "Duell (spel)"},
-        {"TF33", "Klockan"},     {"TF35", "Be-spelet"},
+        {"TF2", "Luringar"}, {"TF21", "Lite biologi"}, {"TF31", "Duell (spel)"},
+        {"TF33", "Klockan"}, {"TF35", "Be-spelet"},
     };
     for (const int mode : {0, 1}) {
         Menus s;

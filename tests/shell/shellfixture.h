@@ -62,8 +62,7 @@ inline QByteArray itemFile()
 /// An installation with every menu's data file and the data-file list, and the fakes a
 /// window needs.
 struct Shell {
-    explicit Shell(QSize screenSize = QSize(800, 600), bool withFiles = true)
-        : screen(screenSize)
+    explicit Shell(QSize screenSize = QSize(800, 600), bool withFiles = true) : screen(screenSize)
     {
         if (withFiles) {
             inst.data(QStringLiteral("datfiler.eng"), catalogue::datfilerContent());
