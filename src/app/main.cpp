@@ -1,9 +1,11 @@
 // Program entry: the engine's start-up, then the main window, then the message loop.
 
 #include "engine/engine.h"
+#include "framework/skrivut.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "platform/qtplatform.h"
+#include "platform/qtprinter.h"
 #include "platform/qtsound.h"
 #include "shell/engel.h"
 
@@ -21,13 +23,17 @@ int main(int argc, char* argv[])
     vindra::QtScreen screen;
     vindra::SystemClock clock;
     vindra::QtSoundPlayer sound;
-    const vindra::Services services{&messages, &measure, &screen, &clock, &sound};
+    vindra::QtPrinter printer;
+    const vindra::Services services{&messages, &measure, &screen, &clock, &sound, &printer};
 
     auto engine = std::make_unique<vindra::Engine>(messages, clock, vindra::Random::seedFromClock());
     if (!engine->unitStartup(vindra::findWindowsDirectory(QApplication::applicationDirPath())))
         return 1;
 
     vindra::TEngel engel(std::move(engine), services);
+    // The worksheet's print queue lives from here to the end of the run.
+    vindra::TUtskrift utskrift(engel.engine(), services);
+    engel.setUtskrift(&utskrift);
     engel.showFullScreen();
     return QApplication::exec();
 }

@@ -52,6 +52,7 @@ bool Engine::unitStartup(const QString& windowsDirectory)
     item.currentItemNumber = 1;
     session.selectedProtocolRow = 1;
     session.mode = 0;
+    worksheet = Worksheet{};
 
     readDirectories(windowsDirectory);
     if (!buildDataFileList())

@@ -4,6 +4,7 @@
 #include "diagnosisrecord.h"
 #include "protocolview.h"
 #include "random.h"
+#include "worksheet.h"
 
 #include <QByteArray>
 #include <QList>
@@ -325,6 +326,7 @@ public:
     std::array<CacheSlot, kCacheSlots + 1> cache{}; ///< slots 1..200
     QList<ErrorEntry> errors;                        ///< oldest first, at most 400
     PraiseFiles praise;
+    Worksheet worksheet; ///< the collected worksheet and its numbering
     std::array<int, kPermutationSize + 1> permutation{}; ///< positions 1..1000
 
     QByteArray rulePageName; ///< the rule page shown last; kept between openings

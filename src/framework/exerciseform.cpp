@@ -3,6 +3,8 @@
 #include "aster.h"
 #include "engine/cp1252.h"
 #include "formtimer.h"
+#include "framework/skrivut.h"
+#include "engine/worksheet.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
 #include "shell/regel.h"
@@ -225,6 +227,24 @@ void ExerciseForm::buildControls()
     connect(LampShape, &RoundedBox::pressed, this, &ExerciseForm::LampShapeMouseDown);
     LampShape->hide();
 
+    SkrivutOverskrift = new WorksheetHeading(this);
+    SkrivutOverskrift->hide();
+    SkrivutHelaPanelen = new WorksheetPanel(m_engine, m_services.utskrift, this);
+    SkrivutHelaPanelen->hide();
+    WorksheetHooks hooks;
+    hooks.nextItem = [this] { NyPost(); };
+    hooks.addItemLines = [this](const QByteArray& prefix, WorksheetSend how) {
+        worksheetItemLines(prefix, how);
+    };
+    hooks.itemCount = [this] {
+        const int slot = m_engine.item.cacheSlot;
+        return slot >= 1 && slot <= Engine::kCacheSlots
+                   ? m_engine.cache[static_cast<size_t>(slot)].itemCount
+                   : 0;
+    };
+    hooks.closeForm = [this] { accept(); };
+    SkrivutHelaPanelen->setHooks(std::move(hooks));
+
     Timer1 = new FormTimer(QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
     Timer3 = new FormTimer(QStringLiteral("Timer3"), [this] { Timer3Timer(); }, this);
 }
@@ -261,10 +281,14 @@ void ExerciseForm::FormCreate()
     s.rightCount = 0;
     DiagPanel1->hide();
     Edit1->clear();
+    SkrivutOverskrift->RitaUtskriftOverskriftRuta(false);
 
     if (mode() == 1) {
         Edit1->setEnabled(false);
         Edit1->hide();
+        SkrivutOverskrift->RitaUtskriftOverskriftRuta(true);
+        SkrivutHelaPanelen->place(Panel1->geometry());
+        SkrivutHelaPanelen->openForWorksheet();
         Panel1->hide();
         if (e.item.worksheetInstruction.isEmpty())
             e.item.worksheetInstruction = "Translate.";
@@ -297,6 +321,8 @@ void ExerciseForm::FormCreate()
     }
 
     BitBtn3->move(BitBtn2->pos());
+    if (mode() != 1)
+        SkrivutHelaPanelen->hide();
     lampknapp->hide();
     BitBtn2->hide();
     rulesButtonAtCreation();
@@ -345,6 +371,11 @@ void ExerciseForm::Inled()
     DiagLabel5->setGeometry(8, 5 * u / 2, diagWidth - 16, 2 * u);
 
     BitBtn2->setGeometry(OverskriftYtterShape->geometry().right() + 2 * u, u, 12 * u, 3 * u);
+
+    // In worksheet mode the "Utskrifter" box stands where the instruction would.
+    SkrivutOverskrift->setGeometry(OverskriftYtterShape->x(),
+                                   OverskriftYtterShape->geometry().bottom() + 1 + u / 2, 14 * u,
+                                   3 * u);
 }
 
 void ExerciseForm::layoutButtonBar()
@@ -518,6 +549,15 @@ void ExerciseForm::NollaLabeller()
     Panel1->hide();
     BitBtn2->hide();
     BitBtn3->hide();
+}
+
+void ExerciseForm::worksheetItemLines(const QByteArray& prefix, WorksheetSend)
+{
+    const ItemState& item = m_engine.item;
+    m_engine.worksheet.addWrittenItem(
+        prefix, item.fields[1],
+        worksheet::UtSkriftSvar(item.fields[2], item.fields, item.alternativesCount,
+                                item.fieldCount));
 }
 
 QByteArray ExerciseForm::lampAnswer() const

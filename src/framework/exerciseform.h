@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "framework/worksheetpanel.h"
 #include "platform/services.h"
 
 #include <QDialog>
@@ -95,6 +96,10 @@ protected:
     virtual void showItem() = 0;
     /// The text the lamp compares with the typed text.
     virtual QByteArray lampAnswer() const;
+    /// Worksheet mode: adds the displayed item's lines to the worksheet, the first starting
+    /// with `prefix`. The default writes the question (field 1) with a writing line, and the
+    /// answer (field 2 with its alternatives) in the answer key.
+    virtual void worksheetItemLines(const QByteArray& prefix, WorksheetSend how);
 
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
@@ -161,6 +166,8 @@ protected:
     RoundedBox* LampShape = nullptr;
     FormTimer* Timer1 = nullptr;
     FormTimer* Timer3 = nullptr;
+    WorksheetHeading* SkrivutOverskrift = nullptr; ///< the "Utskrifter" box
+    WorksheetPanel* SkrivutHelaPanelen = nullptr;
 
     bool m_lampOffered = false;
     bool m_lampOn = false;

@@ -3,6 +3,7 @@
 #include "diagnosis/diagu.h"
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
+#include "framework/skrivut.h"
 #include "menuwindow.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -385,7 +386,14 @@ void TEngel::showWorksheetMode(bool on)
     setColour(Panel1, QPalette::Window, on ? kMaroon : kNavy);
 }
 
-void TEngel::clearWorksheet() {}
+void TEngel::clearWorksheet()
+{
+    // Through the print queue when it exists, so that its lists show the empty worksheet.
+    if (m_services.utskrift)
+        m_services.utskrift->clearWorksheet(false);
+    else
+        m_engine->worksheet.clear(false);
+}
 
 void TEngel::Button8Click()
 {

@@ -30,6 +30,8 @@ public:
 
     Engine& engine() { return *m_engine; }
     const Services& services() const { return m_services; }
+    /// The print-queue window, created after the main window and kept for the run.
+    void setUtskrift(TUtskrift* utskrift) { m_services.utskrift = utskrift; }
 
     /// Main-menu button `Button<n>` (1..11).
     QPushButton* button(int n) const { return m_buttons[static_cast<size_t>(n)]; }

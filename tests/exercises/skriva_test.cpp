@@ -1,6 +1,7 @@
 #include "exercises/skriva.h"
 #include "framework/aster.h"
 #include "framework/formtimer.h"
+#include "framework/worksheetpanel.h"
 #include "platform/screen.h"
 #include "platform/textmeasure.h"
 #include "support/material.h"
@@ -227,4 +228,32 @@ TEST_F(Skriva, RulesButtonAndPrefixStayAfterViewingTheRules)
     answer(true);
     EXPECT_TRUE(rules->isVisible());
     EXPECT_EQ(child<QLabel>("FrageLabel2")->text(), "Ask me if I likes tea");
+}
+
+TEST_F(Skriva, WorksheetModeCollectsItemsByHandAndByCount)
+{
+    open("ENG31051.DAT", 1);
+    EXPECT_FALSE(child<QLineEdit>("Edit1")->isVisible());
+    EXPECT_TRUE(child<QWidget>("SkrivutOverskriftPanel")->isVisible());
+    EXPECT_TRUE(child<QLabel>("Label5")->isVisible()) << "the answer shows while choosing";
+    const QByteArray first = engine->item.fields[1];
+    const QByteArray firstAnswer = engine->item.fields[2];
+    auto* panel = child<WorksheetPanel>("SkrivutHelaPanelen");
+    ASSERT_TRUE(panel->isVisible());
+    panel->SkrivutSkickaButtonClick();
+    const auto& without = engine->worksheet.list(1);
+    const auto& with = engine->worksheet.list(2);
+    ASSERT_EQ(without.size(), 4);
+    EXPECT_EQ(without[0], "1.  Grammatik Substantiv Plural");
+    EXPECT_EQ(without[1], "      Translate.") << "an empty worksheet instruction";
+    EXPECT_EQ(without[2], "   1. " + first);
+    EXPECT_TRUE(without[3].startsWith("       ____"));
+    EXPECT_EQ(with[3], "       " + firstAnswer + (first == "q3" ? " eller three." : ""));
+    EXPECT_NE(engine->item.fields[1], first) << "the next item is on screen";
+
+    engine->worksheet.chosenCount = 3;
+    panel->SkrivutKlartButtonClick();
+    EXPECT_EQ(engine->worksheet.list(1).size(), 4 + 3 * 2);
+    EXPECT_TRUE(engine->worksheet.list(1).last().startsWith("       ____"));
+    EXPECT_TRUE(engine->worksheet.list(1)[8].startsWith("   4. "));
 }

@@ -1,11 +1,13 @@
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
+#include "framework/skrivut.h"
 #include "shell/menuwindow.h"
 #include "shellfixture.h"
 
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -139,9 +141,26 @@ TEST(Engel, WorksheetSwitch)
     EXPECT_EQ(signText->text(), "Arbetsblad aktiverat");
     w->show();
 
+    TUtskrift queue(w->engine(), s.services);
+    w->setUtskrift(&queue);
+    auto collect = [&] {
+        w->engine().worksheet.blockNumber = 3;
+        w->engine().worksheet.itemNumber = 17;
+        w->engine().worksheet.addToBoth("1.  Plural");
+        queue.refresh();
+    };
+    auto expectCleared = [&] {
+        EXPECT_TRUE(w->engine().worksheet.isEmpty());
+        EXPECT_EQ(w->engine().worksheet.blockNumber, 0);
+        EXPECT_EQ(w->engine().worksheet.itemNumber, 0);
+        EXPECT_EQ(queue.listBox(1)->count(), 0) << "the print queue shows the empty worksheet";
+    };
+
     for (const int round : {1, 2}) {
         SCOPED_TRACE(round);
+        collect();
         w->button(7)->click();
+        expectCleared();
         EXPECT_EQ(w->engine().session.mode, 1);
         EXPECT_EQ(w->button(7)->text(), "Avbryta arbetsblad");
         for (const int b : {1, 4, 5, 6, 11, 8, 9})
@@ -163,7 +182,9 @@ TEST(Engel, WorksheetSwitch)
         EXPECT_EQ(menuColour, QColor(128, 0, 0));
         EXPECT_FALSE(luringarEnabled);
 
+        collect();
         w->button(7)->click();
+        expectCleared();
         EXPECT_EQ(w->engine().session.mode, 0);
         EXPECT_EQ(w->button(7)->text(), "Göra arbetsblad");
         for (const int b : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})
