@@ -165,7 +165,8 @@ void TEngel::FormCreate()
     if (m_services.screen)
         m_engine->screenWidth = m_services.screen->size().width();
     if (m_services.measure && m_services.screen)
-        m_engine->Skaltest(m_services.screen->size().width(), *m_services.measure);
+        m_engine->Skaltest(m_services.screen->size().width(), *m_services.measure,
+                           m_services.screen->size().height());
     m_engine->checkDirectories();
     layoutWindow();
 
