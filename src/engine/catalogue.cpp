@@ -371,11 +371,12 @@ const RulePageEntry kRulePages[] = {
 constexpr int kPlainRulePage = 31061;
 
 const MainPictureSize kMainSizes[] = {
-    // Each fits the picture column beside the 301-pixel menu panel, (W - 301) / 2 wide and
-    // (H - 20) / 3 high, on the smallest screen of its range (640x480, 800x600, 1024x768).
+    // Each fits the picture column beside the menu panel on the smallest screen of its range
+    // (640x480, 800x600, 1024x768), where the main window is scaled by 92, 116 and 148 %:
+    // (W - 301 * scale) / 2 wide and (H - 20 * scale) / 3 high.
     {"ENGL", 700, 168, 152},
-    {"ENGM", 899, 248, 192},
-    {"ENGS", INT_MAX, 360, 248},
+    {"ENGM", 899, 224, 190},
+    {"ENGS", INT_MAX, 288, 244},
 };
 
 struct SoundEntry {

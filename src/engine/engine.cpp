@@ -208,7 +208,7 @@ void Engine::checkDirectories()
     dirs.results = fallback;
 }
 
-void Engine::Skaltest(int screenWidth, const TextMeasure& measure)
+void Engine::Skaltest(int screenWidth, const TextMeasure& measure, int screenHeight)
 {
     FontSpec testLabel{QStringLiteral("Arial"), 19, true, true};
     QString text;
@@ -221,6 +221,11 @@ void Engine::Skaltest(int screenWidth, const TextMeasure& measure)
     int scale = 2 * (n - 1);
     if ((scale >= 96 && scale <= 101) || scale <= 0)
         scale = 100;
+    // On a wide screen the scale from the width alone would push the main menu off the
+    // bottom of the screen (1920x1080 gives 278 %), and its buttons out of reach.
+    constexpr int kMenuColumnHeight = 20 + 429 + 29;
+    if (screenHeight > 0 && scale > screenHeight * 100 / kMenuColumnHeight)
+        scale = screenHeight * 100 / kMenuColumnHeight;
     screenScale = scale;
     layoutUnit = measure.width(QStringLiteral("L"), FontSpec{QStringLiteral("Arial"), 12, false, true});
 }

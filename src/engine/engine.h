@@ -164,7 +164,9 @@ public:
 
     /// Screen measurement: the scale from the number of letters "A" (Arial bold, 19 pixels)
     /// that fill the screen width, and the layout unit (width of "L", Arial bold 12 points).
-    void Skaltest(int screenWidth, const TextMeasure& measure);
+    /// With `screenHeight`, the scale is kept low enough for the main window's menu column
+    /// (top bar, menu panel and worksheet sign, 478 pixels unscaled) to fit the screen.
+    void Skaltest(int screenWidth, const TextMeasure& measure, int screenHeight = 0);
 
     // ---- Data files ---------------------------------------------------------------------
 

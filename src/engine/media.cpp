@@ -2,6 +2,8 @@
 
 #include "engine.h"
 
+#include "catalogue.h"
+
 #include "cp1252.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -108,16 +110,6 @@ constexpr const char* kEndingCaptions[] = {
     "Piper",
     "", // 25 depends on the screen width
     "Highlands, Scotland",
-};
-
-struct PrefixEntry {
-    quint16 code;
-    const char* prefix;
-};
-
-constexpr PrefixEntry kSoundPrefixes[] = {
-    {24011, "E2411"}, {35011, "E3511"}, {51011, "E5111"},
-    {51012, "E5112"}, {52021, "E5221"}, {52022, "E5222"},
 };
 
 } // namespace
@@ -326,12 +318,9 @@ void Engine::stopSound()
 
 void Engine::GeLjudDirectory()
 {
-    for (const PrefixEntry& e : kSoundPrefixes) {
-        if (e.code == item.exerciseCode) {
-            soundPrefix = e.prefix;
-            return;
-        }
-    }
+    const QByteArray prefix = catalogue::soundPrefix(item.exerciseCode);
+    if (!prefix.isEmpty())
+        soundPrefix = prefix;
 }
 
 } // namespace vindra

@@ -1,6 +1,7 @@
 #include "exerciseform.h"
 
 #include "aster.h"
+#include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "formtimer.h"
 #include "framework/skrivut.h"
@@ -704,9 +705,8 @@ void ExerciseForm::showEndingPicture()
 {
     Engine& e = m_engine;
     const int n = e.haemta_Bildslumptal();
-    const QString path = n >= 1 && n <= 999
-                             ? e.materialPath("\\BILD\\ENG" + QByteArray::number(n).rightJustified(3, '0') + ".BMP")
-                             : QString();
+    const QString path =
+        n >= 1 && n <= 999 ? e.materialPath("\\BILD\\" + catalogue::endingPictureFile(n)) : QString();
     QPixmap picture;
     if (path.isEmpty() || !picture.load(path)) {
         Image1->hide();

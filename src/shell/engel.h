@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "formregistry.h"
 #include "platform/services.h"
 
 #include <QWidget>
@@ -16,6 +17,11 @@ namespace vindra {
 
 /// The main window: the program's first and last screen. It owns the engine and hands it,
 /// with the platform services, to every window it opens. Closing it ends the program.
+///
+/// The menu panel in the middle holds the main menu; three pictures on each side (drawn
+/// once at creation) show a caption while the mouse is over them. "Göra arbetsblad"
+/// switches worksheet mode (session mode 1) on and off, and every switch clears the
+/// collected worksheet.
 class TEngel : public QWidget {
     Q_OBJECT
 public:
@@ -32,21 +38,42 @@ public:
     /// Main-menu button `Button<n>` (1..11).
     QPushButton* button(int n) const { return m_buttons[static_cast<size_t>(n)]; }
 
+    /// The forms the menus open; tests put their own in (it must outlive the window).
+    void setFormRegistry(const FormRegistry& forms) { m_forms = &forms; }
+
+    /// The number (1..26) of main-window picture `k` (1..6), 0 before the pictures are drawn.
+    int pictureNumber(int k) const { return m_pictureNumbers[static_cast<size_t>(k)]; }
+    /// The image of main-window picture `k` (1..3 left column, 4..6 right column).
+    QLabel* pictureImage(int k) const { return m_images[static_cast<size_t>(k)]; }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
     void FormCreate();
     void layoutWindow();
+    void startbilder();
+    void loadBackground();
+    void BildImageMouseMove(int k);
     int scaled(int v) const;
+    int labelWidth(const QLabel* label, int pixels) const;
 
+    void openMainMenu(int buttonNumber);
+    void Button7Click();
+    void Button8Click();
+    void Button9Click();
     void Button10Click();
     void Button11Click();
+    void showWorksheetMode(bool on);
+    void clearWorksheet();
 
     std::unique_ptr<Engine> m_engine;
     Services m_services;
+    const FormRegistry* m_forms = &programForms();
 
+    QLabel* Image1 = nullptr;
     QFrame* Panel9 = nullptr;
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
@@ -55,6 +82,9 @@ private:
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     std::array<QPushButton*, 12> m_buttons{}; ///< Button1..Button11
+    std::array<QLabel*, 7> m_images{};        ///< BildImage11..13, BildImage21..23 as 1..6
+    std::array<int, 7> m_pictureNumbers{};
+    int m_label3Pixels = 11; ///< Label3's font size; the upper right caption shrinks it
 };
 
 } // namespace vindra

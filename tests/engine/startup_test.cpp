@@ -107,6 +107,12 @@ TEST(Startup, ScreenScale)
         EXPECT_EQ(e.screenScale, c.scale) << c.width;
     }
     EXPECT_EQ(e.layoutUnit, 12);
+
+    // A wide screen keeps the main menu column (478 pixels unscaled) on the screen.
+    e.Skaltest(3000, measure, 1080); // 314 % from the width alone
+    EXPECT_EQ(e.screenScale, 225);
+    e.Skaltest(969, measure, 768);
+    EXPECT_EQ(e.screenScale, 100);
 }
 
 TEST(Startup, PermutationIsUniformPermutationAndNewEachRun)

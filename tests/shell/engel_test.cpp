@@ -1,8 +1,14 @@
-#include "platform/screen.h"
-#include "platform/textmeasure.h"
-#include "shell/engel.h"
-#include "support/material.h"
+#include "engine/catalogue.h"
+#include "engine/cp1252.h"
+#include "framework/skrivut.h"
+#include "shell/menuwindow.h"
+#include "shellfixture.h"
 
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -10,6 +16,7 @@
 #include <gtest/gtest.h>
 
 using namespace vindra;
+using namespace vindra::test;
 
 namespace {
 
@@ -26,6 +33,31 @@ struct MainWindow {
     std::unique_ptr<TEngel> window;
 };
 
+/// Writes the 26 main-window pictures of `prefix`, each `size` large.
+void writePictures(Installation& inst, const QByteArray& prefix, QSize size)
+{
+    QDir().mkpath(inst.root + QStringLiteral("/material/BILD"));
+    for (int n = 1; n <= catalogue::kPictureCount; ++n) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(QColor(10 * n, 100, 200));
+        image.save(inst.root + QStringLiteral("/material/BILD/") +
+                       QString::fromLatin1(catalogue::mainPictureFile(prefix, n)),
+                   "BMP");
+    }
+}
+
+void moveMouseOver(QWidget* w)
+{
+    QMouseEvent move(QEvent::MouseMove, QPointF(3, 3), w->mapToGlobal(QPointF(3, 3)), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+}
+
+QColor panelColour(const TEngel& w)
+{
+    return w.findChild<QFrame*>(QStringLiteral("Panel1"))->palette().color(QPalette::Window);
+}
+
 } // namespace
 
 TEST(Engel, MainMenuInOrder)
@@ -35,9 +67,9 @@ TEST(Engel, MainMenuInOrder)
     EXPECT_EQ(m.window->windowTitle(), "Vindra");
     EXPECT_TRUE(m.inst.messages.entries().isEmpty()) << "a good installation starts silently";
 
-    const QStringList captions = {"Storbritannien", "Dina ord", "Grammatik", "Skriva",
-                                  "Lyssna - skriva", "Läsa", "Göra arbetsblad", "Diagnos",
-                                  "Manual", "Om Vindra", "Avsluta"};
+    const QStringList captions = {"Storbritannien",  "Dina ord",  "Grammatik",       "Skriva",
+                                  "Lyssna - skriva", "Läsa",      "Göra arbetsblad", "Diagnos",
+                                  "Manual",          "Om Vindra", "Avsluta"};
     const int order[] = {1, 2, 3, 4, 5, 6, 7, 11, 8, 9, 10};
     int lastTop = -1;
     for (int i = 0; i < 11; ++i) {
@@ -46,6 +78,9 @@ TEST(Engel, MainMenuInOrder)
         EXPECT_EQ(b->text(), captions[i]);
         EXPECT_GT(b->y(), lastTop);
         lastTop = b->y();
+        if (i > 0) {
+            EXPECT_EQ(m.window->button(order[i - 1])->nextInFocusChain(), b) << "tab order";
+        }
     }
 }
 
@@ -61,4 +96,240 @@ TEST(Engel, AvslutaAndEscEndTheProgram)
             m.window->button(10)->click();
         EXPECT_FALSE(m.window->isVisible());
     }
+}
+
+TEST(Engel, MainButtonsOpenTheirMenuAndSetTheSessionMode)
+{
+    struct Case {
+        int button;
+        const char* menu;
+        int from;
+        int to;
+    };
+    const Case cases[] = {
+        {1, "TF1", 2, 0}, {1, "TF1", 1, 1}, {2, "TF2", 2, 2}, {2, "TF2", 1, 1}, {3, "TF3", 2, 0},
+        {3, "TF3", 1, 1}, {4, "TF4", 3, 0}, {5, "TF5", 2, 2}, {6, "TF6", 4, 0}, {6, "TF6", 0, 0},
+    };
+    Shell s;
+    auto w = s.mainWindow();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "Button" << c.button << " from mode " << c.from);
+        w->engine().session.mode = c.from;
+        const Opened opened = closeNextModal([&] { w->button(c.button)->click(); });
+        EXPECT_EQ(opened.name, c.menu);
+        EXPECT_EQ(w->engine().session.mode, c.to);
+    }
+}
+
+TEST(Engel, EnterOnStorbritannienActsAsAClick)
+{
+    Shell s;
+    auto w = s.mainWindow();
+    w->show();
+    EXPECT_EQ(w->focusWidget(), w->button(1)) << "the first button has the focus";
+    const Opened opened = closeNextModal([&] { QTest::keyClick(w->button(1), Qt::Key_Return); });
+    EXPECT_EQ(opened.name, "TF1");
+}
+
+TEST(Engel, WorksheetSwitch)
+{
+    Shell s;
+    auto w = s.mainWindow();
+    auto* sign = w->findChild<QFrame*>(QStringLiteral("Shape1"));
+    auto* signText = w->findChild<QLabel*>(QStringLiteral("Label2"));
+    ASSERT_TRUE(sign && signText);
+    EXPECT_EQ(signText->text(), "Arbetsblad aktiverat");
+    w->show();
+
+    TUtskrift queue(w->engine(), s.services);
+    w->setUtskrift(&queue);
+    auto collect = [&] {
+        w->engine().worksheet.blockNumber = 3;
+        w->engine().worksheet.itemNumber = 17;
+        w->engine().worksheet.addToBoth("1.  Plural");
+        queue.refresh();
+    };
+    auto expectCleared = [&] {
+        EXPECT_TRUE(w->engine().worksheet.isEmpty());
+        EXPECT_EQ(w->engine().worksheet.blockNumber, 0);
+        EXPECT_EQ(w->engine().worksheet.itemNumber, 0);
+        EXPECT_EQ(queue.listBox(1)->count(), 0) << "the print queue shows the empty worksheet";
+    };
+
+    for (const int round : {1, 2}) {
+        SCOPED_TRACE(round);
+        collect();
+        w->button(7)->click();
+        expectCleared();
+        EXPECT_EQ(w->engine().session.mode, 1);
+        EXPECT_EQ(w->button(7)->text(), "Avbryta arbetsblad");
+        for (const int b : {1, 4, 5, 6, 11, 8, 9})
+            EXPECT_FALSE(w->button(b)->isEnabled()) << b;
+        for (const int b : {2, 3, 7, 10})
+            EXPECT_TRUE(w->button(b)->isEnabled()) << b;
+        EXPECT_TRUE(sign->isVisible());
+        EXPECT_EQ(panelColour(*w), QColor(128, 0, 0));
+
+        // The menus follow: maroon, and "Luringar" has no worksheet.
+        QColor menuColour;
+        bool luringarEnabled = true;
+        closeNextModal([&] { w->button(2)->click(); },
+                       [&](QWidget* menu) {
+                           auto* tf2 = qobject_cast<TMenuWindow*>(menu);
+                           menuColour = tf2->panel()->palette().color(QPalette::Window);
+                           luringarEnabled = tf2->buttons()[4]->isEnabled();
+                       });
+        EXPECT_EQ(menuColour, QColor(128, 0, 0));
+        EXPECT_FALSE(luringarEnabled);
+
+        collect();
+        w->button(7)->click();
+        expectCleared();
+        EXPECT_EQ(w->engine().session.mode, 0);
+        EXPECT_EQ(w->button(7)->text(), "Göra arbetsblad");
+        for (const int b : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})
+            EXPECT_TRUE(w->button(b)->isEnabled()) << b;
+        EXPECT_FALSE(sign->isVisible());
+        EXPECT_EQ(panelColour(*w), QColor(0, 0, 128));
+    }
+}
+
+TEST(Engel, PicturesFollowTheScreenWidth)
+{
+    struct Case {
+        QSize screen;
+        QByteArray prefix;
+    };
+    const Case cases[] = {{{640, 480}, "ENGL"}, {{800, 600}, "ENGM"}, {{1024, 768}, "ENGS"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prefix.constData());
+        // Only the screen's own prefix exists, so a wrong choice leaves the images hidden.
+        Shell s(c.screen);
+        writePictures(s.inst, c.prefix, QSize(90, 70));
+        auto w = s.mainWindow();
+        const QRect panel = w->findChild<QFrame*>(QStringLiteral("Panel1"))->geometry();
+        const int bar = w->findChild<QFrame*>(QStringLiteral("Panel9"))->height();
+        const int row = (c.screen.height() - bar) / 3;
+        QSet<int> numbers;
+        for (int k = 1; k <= 6; ++k) {
+            SCOPED_TRACE(k);
+            QLabel* image = w->pictureImage(k);
+            EXPECT_EQ(image->objectName(),
+                      QStringLiteral("BildImage%1%2").arg(k <= 3 ? 1 : 2).arg((k - 1) % 3 + 1));
+            EXPECT_FALSE(image->isHidden());
+            EXPECT_EQ(image->size(), QSize(90, 70));
+            EXPECT_EQ(image->y(), (k - 1) % 3 * row + bar);
+            EXPECT_EQ(image->x(), k <= 3 ? panel.x() - 90 : panel.x() + panel.width());
+            numbers.insert(w->pictureNumber(k));
+            EXPECT_GE(w->pictureNumber(k), 1);
+            EXPECT_LE(w->pictureNumber(k), 26);
+        }
+        EXPECT_EQ(numbers.size(), 6) << "six different pictures";
+        EXPECT_TRUE(s.inst.messages.entries().isEmpty());
+    }
+}
+
+TEST(Engel, MissingPicturesAreHiddenSilently)
+{
+    Shell s(QSize(800, 600));
+    auto w = s.mainWindow();
+    for (int k = 1; k <= 6; ++k)
+        EXPECT_TRUE(w->pictureImage(k)->isHidden()) << k;
+    EXPECT_TRUE(s.inst.messages.entries().isEmpty());
+}
+
+TEST(Engel, CaptionsStandUnderTheirPicture)
+{
+    struct Case {
+        QSize screen;
+        QByteArray prefix;
+        int pictureWidth; // narrow pictures put wide captions at the fallback position
+    };
+    const Case cases[] = {
+        {{640, 480}, "ENGL", 160}, {{640, 480}, "ENGL", 30},   {{800, 600}, "ENGM", 240},
+        {{800, 600}, "ENGM", 30},  {{1024, 768}, "ENGS", 300}, {{1024, 768}, "ENGS", 30},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.screen.width() << " picture " << c.pictureWidth);
+        Shell s(c.screen);
+        writePictures(s.inst, c.prefix, QSize(c.pictureWidth, 60));
+        auto w = s.mainWindow();
+        w->show();
+        const QRect panel = w->findChild<QFrame*>(QStringLiteral("Panel1"))->geometry();
+        const int unit = w->engine().layoutUnit;
+        auto* label3 = w->findChild<QLabel*>(QStringLiteral("Label3"));
+        auto* label4 = w->findChild<QLabel*>(QStringLiteral("Label4"));
+        EXPECT_TRUE(label3->isHidden()) << "no caption before the mouse comes";
+        for (int k = 1; k <= 6; ++k) {
+            SCOPED_TRACE(k);
+            QLabel* image = w->pictureImage(k);
+            moveMouseOver(image);
+            ASSERT_TRUE(label3->isVisible());
+            const QString caption =
+                cp1252::toUnicode(Engine::mainWindowCaption(w->pictureNumber(k)));
+            // The two lines hold the whole caption.
+            EXPECT_EQ(QString(label3->text() + label4->text()).remove(' '),
+                      QString(caption).remove(' '));
+            EXPECT_EQ(label4->isVisible(), !label4->text().isEmpty());
+
+            const int width = label3->width();
+            EXPECT_EQ(width,
+                      s.measure.width(label3->text(),
+                                      FontSpec{"Arial", label3->font().pixelSize(), true, false}));
+            EXPECT_EQ(label3->y(), image->y() + image->height());
+            int left;
+            if (k <= 3)
+                left = width < image->width() ? image->x() + (image->width() - width) / 2
+                                              : (panel.x() - width) / 2 + unit;
+            else
+                left = width < c.pictureWidth ? panel.right() + 1 + (image->width() - width) / 2
+                                              : panel.right() + 1 + unit;
+            EXPECT_EQ(label3->x(), left);
+            EXPECT_EQ(label4->pos(), QPoint(left, label3->y() + label3->height()));
+        }
+    }
+}
+
+TEST(Engel, UpperRightCaptionShrinksUntilItFits)
+{
+    Shell s(QSize(800, 600));
+    writePictures(s.inst, "ENGM", QSize(200, 150));
+    auto w = s.mainWindow();
+    w->show();
+    auto* label3 = w->findChild<QLabel*>(QStringLiteral("Label3"));
+    const QRect panel = w->findChild<QFrame*>(QStringLiteral("Panel1"))->geometry();
+    const int room = 800 - (panel.x() + panel.width());
+
+    // Widen every letter so that the first line no longer fits right of the panel.
+    s.measure.setPerChar(60);
+    moveMouseOver(w->pictureImage(1));
+    const int lower = label3->font().pixelSize();
+    QList<int> sizes;
+    for (int i = 0; i < 8; ++i) {
+        moveMouseOver(w->pictureImage(4));
+        sizes << label3->font().pixelSize();
+    }
+    EXPECT_EQ(sizes.first(), lower) << "other pictures never shrink the font";
+    for (qsizetype i = 1; i < sizes.size(); ++i)
+        EXPECT_TRUE(sizes[i] == sizes[i - 1] - 1 ||
+                    (sizes[i] == sizes[i - 1] && label3->width() <= room))
+            << "one step per movement: " << sizes[i - 1] << " then " << sizes[i];
+    EXPECT_LT(sizes.last(), sizes.first());
+    EXPECT_LE(label3->width(), room);
+}
+
+TEST(Engel, DiagnosOpensTheRegisterInTestMode)
+{
+    Shell s;
+    auto w = s.mainWindow();
+    w->engine().session.mode = 1;
+    w->engine().session.selectedProtocolRow = 9;
+    w->engine().diagnosis.diagnosisLeft = true;
+    int modeSeen = -1;
+    const Opened opened = closeNextModal([&] { w->button(11)->click(); },
+                                         [&](QWidget*) { modeSeen = w->engine().session.mode; });
+    EXPECT_EQ(opened.className, "vindra::TDiag");
+    EXPECT_EQ(modeSeen, 2);
+    EXPECT_EQ(w->engine().session.selectedProtocolRow, 1);
+    EXPECT_FALSE(w->engine().diagnosis.diagnosisLeft);
 }

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "engine/catalogue.h"
+#include "platform/printer.h"
+#include "platform/screen.h"
+#include "platform/services.h"
+#include "platform/textmeasure.h"
+#include "shell/engel.h"
+#include "support/material.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+
+#include <functional>
+#include <memory>
+
+namespace vindra::test {
+
+/// What a modal window was when it opened.
+struct Opened {
+    QString name;      ///< object name, empty when nothing modal opened
+    QString className; ///< meta-object class name
+    std::function<void(QWidget*)> inspect;
+};
+
+/// Runs `action`, closing the first modal window it opens as soon as that window runs its
+/// event loop; `inspect` sees the window before it closes. Never blocks: when nothing modal
+/// opens, the queued closer finds nothing and the result stays empty.
+inline Opened closeNextModal(const std::function<void()>& action,
+                             const std::function<void(QWidget*)>& inspect = {})
+{
+    Opened seen;
+    QTimer::singleShot(0, [&seen, inspect] {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w)
+            return;
+        seen.name = w->objectName();
+        seen.className = QString::fromLatin1(w->metaObject()->className());
+        if (inspect)
+            inspect(w);
+        // done() ends the modal loop even where Esc (reject) only pauses an exercise.
+        if (auto* d = qobject_cast<QDialog*>(w))
+            d->done(QDialog::Rejected);
+        else
+            w->close();
+    });
+    action();
+    QCoreApplication::processEvents();
+    return seen;
+}
+
+/// Ten item lines "question n#answer n", enough for any exercise's round.
+inline QByteArray itemFile()
+{
+    QByteArray content = "$Rubrik\n$\xA7Skriv svaret.\n";
+    for (int i = 1; i <= 30; ++i)
+        content += "question " + QByteArray::number(i) + "#answer " + QByteArray::number(i) + "\n";
+    return content;
+}
+
+/// An installation with every menu's data file and the data-file list, and the fakes a
+/// window needs.
+struct Shell {
+    explicit Shell(QSize screenSize = QSize(800, 600), bool withFiles = true) : screen(screenSize)
+    {
+        if (withFiles) {
+            inst.data(QStringLiteral("datfiler.eng"), catalogue::datfilerContent());
+            for (const catalogue::Menu& m : catalogue::menus())
+                for (const catalogue::MenuButton& b : m.buttons)
+                    if (b.dataFile)
+                        inst.data(QString::fromLatin1(b.dataFile), itemFile());
+        }
+        services = Services{&inst.messages, &measure, &screen, &inst.clock, nullptr, &printer};
+    }
+
+    /// The main window on this installation (`seed` chooses the pictures).
+    std::unique_ptr<TEngel> mainWindow(std::uint32_t seed = 7)
+    {
+        return std::make_unique<TEngel>(inst.start(seed), services);
+    }
+
+    Installation inst;
+    FixedTextMeasure measure;
+    FixedScreen screen;
+    RecordingPrinter printer;
+    Services services;
+};
+
+} // namespace vindra::test
