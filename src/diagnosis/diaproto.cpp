@@ -5,10 +5,10 @@
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "engine/diagnosisregister.h"
-#include "exercises/skriva.h"
 #include "platform/messages.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
+#include "shell/formregistry.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -25,23 +25,6 @@ namespace vindra {
 const char* const Tdiaprot::kNotAvailable = "Den h\u00e4r diagnosen finns inte \u00e4nnu i Vindra.";
 
 namespace {
-
-using FormRunner = void (*)(Engine&, const Services&, QWidget*);
-
-template <class Form> void runModal(Engine& engine, const Services& services, QWidget* parent)
-{
-    Form form(engine, services, parent);
-    form.exec();
-}
-
-/// The forms that can run a diagnosis test or practice, by the class name the catalogue
-/// gives; nullptr for a form the program does not have yet.
-FormRunner runnerOf(const char* formClass)
-{
-    if (qstrcmp(formClass, "TSKRIV") == 0)
-        return &runModal<TSKRIV>;
-    return nullptr;
-}
 
 const catalogue::DiagnosisSlot* slotEntry(int slot)
 {
@@ -368,13 +351,15 @@ void Tdiaprot::startSelected()
     StringGrid1->setFocus();
 }
 
-bool Tdiaprot::runForm(const char* formClass)
+bool Tdiaprot::formBuilt(const char* formClass)
 {
-    const FormRunner run = runnerOf(formClass);
-    if (!run)
-        return false;
-    run(m_engine, m_services, this);
-    return true;
+    return programForms().contains(QByteArray(formClass));
+}
+
+void Tdiaprot::runForm(const char* formClass)
+{
+    if (const auto run = programForms().value(QByteArray(formClass)))
+        run(m_engine, m_services, this);
 }
 
 void Tdiaprot::UtseDiagProgram(int slot)
@@ -382,7 +367,7 @@ void Tdiaprot::UtseDiagProgram(int slot)
     const catalogue::DiagnosisSlot* s = slotEntry(slot);
     if (!s)
         return;
-    if (!runnerOf(s->testForm)) {
+    if (!formBuilt(s->testForm)) {
         m_engine.messages().show(MessageKind::Information, QString::fromUtf8(kNotAvailable));
         return;
     }
@@ -400,7 +385,7 @@ void Tdiaprot::UtseOvaProgram(int slot, int state)
     const catalogue::DiagnosisSlot* s = slotEntry(slot);
     if (!s)
         return;
-    if (!runnerOf(s->practiceForm)) {
+    if (!formBuilt(s->practiceForm)) {
         m_engine.messages().show(MessageKind::Information, QString::fromUtf8(kNotAvailable));
         return;
     }

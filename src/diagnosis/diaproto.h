@@ -80,9 +80,10 @@ private:
     void startSelected();
     void UtseDiagProgram(int slot);
     void UtseOvaProgram(int slot, int state);
-    /// Opens `formClass` modally on the current data file; false when the program does not
-    /// have that form yet (the person has been told).
-    bool runForm(const char* formClass);
+    /// Whether the program has the form `formClass` (the catalogue's class name) yet.
+    static bool formBuilt(const char* formClass);
+    /// Opens `formClass` modally on the current data file.
+    void runForm(const char* formClass);
     void selectRow(int row);
     void setCell(int column, int row, const QString& text);
     int scaled(int v) const;
