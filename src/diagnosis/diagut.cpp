@@ -102,8 +102,7 @@ void TDiagutform::SkrivutDiaggen()
     const int left = XmmTillPixel(kLeftMm);
     const int right = XmmTillPixel(kRightMm);
     const QString title = QStringLiteral("Report of the diagnosises from \"Vindra\" for ") +
-                          cp1252::toUnicode(m_engine.diagnosis.current.name) +
-                          QStringLiteral(".");
+                          cp1252::toUnicode(m_engine.diagnosis.current.name) + QStringLiteral(".");
     const int rows = StringGrid1->rowCount();
     const int lastRow = rows - 1;
 

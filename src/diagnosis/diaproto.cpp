@@ -342,10 +342,17 @@ void Tdiaprot::startSelected()
     setProtocolEnabled(false);
     switch (m_engine.diagnosis.current.state[static_cast<size_t>(slot)]) {
     case 0:
-    case 2: UtseDiagProgram(slot); break;
-    case 3: UtseOvaProgram(slot, 3); break;
-    case 1: InfoText(); break;
-    default: break;
+    case 2:
+        UtseDiagProgram(slot);
+        break;
+    case 3:
+        UtseOvaProgram(slot, 3);
+        break;
+    case 1:
+        InfoText();
+        break;
+    default:
+        break;
     }
     setProtocolEnabled(true);
     StringGrid1->setFocus();

@@ -155,10 +155,9 @@ QByteArray registerBytes(const Room& room)
 qint32 resultInFile(const QByteArray& bytes, int slot)
 {
     const int at = rec::kResultOffset + 4 * (slot - 1);
-    return static_cast<qint32>(static_cast<quint8>(bytes[at]) |
-                               static_cast<quint8>(bytes[at + 1]) << 8 |
-                               static_cast<quint8>(bytes[at + 2]) << 16 |
-                               static_cast<quint8>(bytes[at + 3]) << 24);
+    return static_cast<qint32>(
+        static_cast<quint8>(bytes[at]) | static_cast<quint8>(bytes[at + 1]) << 8 |
+        static_cast<quint8>(bytes[at + 2]) << 16 | static_cast<quint8>(bytes[at + 3]) << 24);
 }
 
 int stateInFile(const QByteArray& bytes, int slot)
@@ -253,8 +252,8 @@ TEST(Tdiaprot, WaitingRowExplainsWhatComesFirst)
         {7, 1, 0, false, "before you do this test ."},
         {16, 3, 2, true, "before you do this test ."},
         {11, 1, 1, true, "before you do this test ."},
-        {5, 1, 0, true, nullptr},  // not a follower
-        {4, 0, 2, true, nullptr},  // "Begin"
+        {5, 1, 0, true, nullptr}, // not a follower
+        {4, 0, 2, true, nullptr}, // "Begin"
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.row);
@@ -390,7 +389,8 @@ TEST(Tdiaprot, HelpBoxShowsAndAClickInTheGridHidesIt)
     EXPECT_FALSE(help->isVisible());
     child<QPushButton>(p.get(), "HjalpButton")->click();
     EXPECT_TRUE(help->isVisible());
-    EXPECT_EQ(child<QLabel>(p.get(), "Panel1Line1")->text(), "Move to the wanted line. Then double-");
+    EXPECT_EQ(child<QLabel>(p.get(), "Panel1Line1")->text(),
+              "Move to the wanted line. Then double-");
     EXPECT_EQ(child<QLabel>(p.get(), "Panel1Line2")->text(),
               "click or hit Enter to get the diagnosis.");
     EXPECT_EQ(help->width(), 37 * 10 + 2 * 12);
