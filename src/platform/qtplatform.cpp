@@ -35,14 +35,14 @@ bool QtMessages::confirm(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
-QFont toQFont(const FontSpec& spec)
+QFont toQFont(const FontSpec& fontSpec)
 {
-    QFont f(spec.family);
-    if (spec.sizeInPixels)
-        f.setPixelSize(spec.size);
+    QFont f(fontSpec.family);
+    if (fontSpec.sizeInPixels)
+        f.setPixelSize(fontSpec.size);
     else
-        f.setPointSize(spec.size);
-    f.setBold(spec.bold);
+        f.setPointSize(fontSpec.size);
+    f.setBold(fontSpec.bold);
     return f;
 }
 

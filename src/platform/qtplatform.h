@@ -29,6 +29,6 @@ public:
 };
 
 /// The QFont of a FontSpec, for forms that draw or lay out text.
-QFont toQFont(const FontSpec& spec);
+QFont toQFont(const FontSpec& fontSpec);
 
 } // namespace vindra
