@@ -201,7 +201,7 @@ TDiag::TDiag(Engine& engine, const Services& services, QWidget* parent)
 
 void TDiag::done(int result)
 {
-    m_engine.session.mode = 0;
+    m_engine.session.mode = SessionMode::Practice;
     QDialog::done(result);
 }
 

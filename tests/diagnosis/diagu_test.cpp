@@ -1,3 +1,4 @@
+#include "app/programforms.h"
 #include "diagnosis/diagu.h"
 #include "diagnosis/diaproto.h"
 #include "diagnosis/nylos.h"
@@ -36,7 +37,8 @@ struct Room {
     {
         engine = inst.start();
         services = Services{&inst.messages, &measure, &screen, &inst.clock};
-        engine->session.mode = 2;
+        services.forms = &programForms();
+        engine->session.mode = SessionMode::DiagnosisTest;
     }
 
     void add(const QByteArray& name, const QByteArray& password = {})
@@ -170,7 +172,7 @@ TEST(TDiag, PupilWithoutPasswordGoesStraightToTheProtocol)
     leaveProtocolWhenOpen(opened, [&](Tdiaprot* p) {
         EXPECT_EQ(p->findChild<QLabel*>("TitleLabel")->text(),
                   "Report of the diagnosises for Anna");
-        EXPECT_EQ(room.engine->session.mode, 2);
+        EXPECT_EQ(room.engine->session.mode, SessionMode::DiagnosisTest);
         // A test result while the protocol is open reaches the register at once.
         room.engine->diagnosis.currentSlot = 1;
         room.engine->diagnosback(16);
@@ -182,7 +184,7 @@ TEST(TDiag, PupilWithoutPasswordGoesStraightToTheProtocol)
     QTest::keyClick(list(d.get()), Qt::Key_Return);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(d->isVisible()) << "the register closes with the protocol";
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     EXPECT_TRUE(room.engine->diagnosis.diagnosisLeft);
 }
 
@@ -213,10 +215,10 @@ TEST(TDiag, PupilPasswordAndThreeFailures)
     EXPECT_TRUE(d->isVisible());
     password(d.get(), "y");
     EXPECT_FALSE(d->isVisible()) << "the third failure closes the window";
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
 
     // A new opening allows three more attempts.
-    room.engine->session.mode = 2;
+    room.engine->session.mode = SessionMode::DiagnosisTest;
     d = room.open();
     select(d.get(), "Anna");
     QTest::keyClick(list(d.get()), Qt::Key_Return);
@@ -301,7 +303,7 @@ TEST(TDiag, TeacherLogin)
     password(d.get(), "b");
     password(d.get(), "c");
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     d = room.open();
     select(d.get(), "Bo");
     QTest::keyClick(list(d.get()), Qt::Key_Return);
@@ -364,7 +366,7 @@ TEST(TDiag, TeacherDeletesWithoutPasswordThenEverything)
 
     child<QPushButton>(d.get(), "DeleteAllButton")->click();
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     EXPECT_FALSE(QFile::exists(room.inst.root + "/results/RDIAG.DIA"));
     EXPECT_TRUE(QFile::exists(room.inst.root + "/results/EN0212010823.DIS"));
 }
@@ -456,7 +458,7 @@ TEST(TDiag, LeaveAndEscBringPracticeBack)
         else
             child<QPushButton>(d.get(), "LeaveButton")->click();
         EXPECT_FALSE(d->isVisible());
-        EXPECT_EQ(room.engine->session.mode, 0);
+        EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     }
 }
 
@@ -464,7 +466,7 @@ TEST(TDiag, MainWindowDiagnosButtonOpensTheRegister)
 {
     Room room;
     auto engine = room.inst.start();
-    engine->session.mode = 0;
+    engine->session.mode = SessionMode::Practice;
     engine->session.selectedProtocolRow = 7;
     engine->diagnosis.diagnosisLeft = true;
     TEngel main(std::move(engine), room.services);
@@ -474,12 +476,12 @@ TEST(TDiag, MainWindowDiagnosButtonOpensTheRegister)
         if (!d)
             return;
         opened = true;
-        EXPECT_EQ(main.engine().session.mode, 2);
+        EXPECT_EQ(main.engine().session.mode, SessionMode::DiagnosisTest);
         EXPECT_EQ(main.engine().session.selectedProtocolRow, 1);
         EXPECT_FALSE(main.engine().diagnosis.diagnosisLeft);
         d->findChild<QPushButton*>("LeaveButton")->click();
     });
     main.button(11)->click();
     EXPECT_TRUE(opened);
-    EXPECT_EQ(main.engine().session.mode, 0);
+    EXPECT_EQ(main.engine().session.mode, SessionMode::Practice);
 }
