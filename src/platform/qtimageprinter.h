@@ -15,7 +15,6 @@ public:
     explicit QtImagePrinter(int dpi = 150);
     ~QtImagePrinter() override;
 
-    const QList<QImage>& pages() const { return m_pages; }
     /// Every page one under the other, a grey band between them, as one PNG file.
     bool savePng(const QString& path) const;
 

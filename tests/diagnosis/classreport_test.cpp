@@ -26,13 +26,13 @@ DiagnosisRecord pupil(const QByteArray& name, std::initializer_list<std::pair<in
     return r;
 }
 
-ClassReport reportOf(const QList<DiagnosisRecord>& pupils, const QByteArray& tail = {})
+ClassReport reportOf(const QList<DiagnosisRecord>& pupils,
+                     const QString& directory = QStringLiteral("/srv/klass/resultat"))
 {
     QByteArray bytes;
     for (const DiagnosisRecord& r : pupils)
         bytes += rec::toBytes(r);
-    return ClassReport(ClassOverview::of(DiagnosisRegister::split(bytes + tail)),
-                       QStringLiteral("/srv/klass/resultat"),
+    return ClassReport(ClassOverview::of(DiagnosisRegister::split(bytes)), directory,
                        QDateTime(QDate(2002, 12, 1), QTime(8, 23)));
 }
 
@@ -210,13 +210,15 @@ TEST(ClassReport, DamagedRegisterShowsEveryWholeRecordAndWhatCouldNotBeRead)
 
 TEST(ClassReport, LongClassGoesOnOverMoreSheets)
 {
+    const QString directory = QStringLiteral("/srv/") + QString(300, QLatin1Char('d')) +
+                              QStringLiteral("/klass 7B/resultat");
     for (const int size : {35, 90}) {
         SCOPED_TRACE(size);
         QList<DiagnosisRecord> pupils;
         for (int i = 1; i <= size; ++i)
             pupils << pupil(QStringLiteral("Pupil%1").arg(i, 2, 10, QLatin1Char('0')).toLatin1(),
                             {{1, 15 + i % 6}});
-        const ClassReport report = reportOf(pupils);
+        const ClassReport report = reportOf(pupils, directory);
         RecordingPrinter printer;
         printClassReport(printer, report);
         const QList<Page>& pages = printer.pages();
@@ -235,9 +237,16 @@ TEST(ClassReport, LongClassGoesOnOverMoreSheets)
                 if (t.startsWith(QStringLiteral("Pupil")) && t != QStringLiteral("Pupil"))
                     names << t;
             EXPECT_EQ(!barsOf(page).isEmpty(), n == pages.size() - 1) << "the chart comes last";
-            // Nothing beyond the sheet's bottom margin.
-            for (const Text& t : page.texts)
+            // Nothing beyond the sheet's margins; a long directory is cut in its middle.
+            for (const Text& t : page.texts) {
                 EXPECT_LE(boxOf(t).bottom(), 2000) << t.text.toStdString();
+                EXPECT_LE(boxOf(t).right(), 2870) << t.text.toStdString();
+            }
+            EXPECT_TRUE(std::any_of(texts.begin(), texts.end(), [](const QString& t) {
+                return t.startsWith(QStringLiteral("Results directory: /srv/dd")) &&
+                       t.contains(QStringLiteral("d\u2026d")) &&
+                       t.endsWith(QStringLiteral("d/klass 7B/resultat"));
+            })) << texts.join('\n').toStdString();
             for (const auto& line : page.lines)
                 EXPECT_LE(std::max(line.from.y(), line.to.y()), 2000);
         }
