@@ -3,6 +3,8 @@
 #include "diagnosis/diaproto.h"
 #include "diagnosis/nylos.h"
 #include "engine/diagnosisregister.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/textmeasure.h"
 #include "shell/engel.h"
@@ -309,6 +311,42 @@ TEST(TDiag, TeacherLogin)
     QTest::keyClick(list(d.get()), Qt::Key_Return);
     password(d.get(), "KORPMARK");
     EXPECT_EQ(d->failures(), 1) << "the pupil's own password is asked for";
+}
+
+TEST(TDiag, TeacherPrintsTheClassOverview)
+{
+    Room room;
+    RecordingPrinter printer;
+    room.services.printer = &printer;
+    room.add("Anna", "hemlig");
+    room.add("Bo");
+    auto d = room.open();
+    auto* button = child<QPushButton>(d.get(), "ClassReportButton");
+    EXPECT_FALSE(button->isVisible());
+    teacherLogin(d.get(), "V\u00e4ktor", "wrong");
+    EXPECT_FALSE(button->isVisible()) << "pupils never reach it";
+    password(d.get(), "KORPMARK");
+    ASSERT_TRUE(button->isVisible());
+    EXPECT_EQ(button->text(), "Skriv ut klass\u00f6versikt");
+
+    button->click();
+    ASSERT_EQ(printer.pages().size(), 1);
+    const auto& page = printer.pages().first();
+    EXPECT_EQ(page.orientation, PageOrientation::Landscape);
+    QStringList texts;
+    for (const auto& t : page.texts)
+        texts << t.text;
+    EXPECT_TRUE(texts.contains("Anna"));
+    EXPECT_TRUE(texts.contains("Bo"));
+    EXPECT_FALSE(texts.join(' ').contains("hemlig"));
+    EXPECT_FALSE(texts.join(' ').contains("KORPMARK"));
+    EXPECT_TRUE(d->isVisible()) << "the panel stays for the teacher's next task";
+
+    // Without a register the teacher is told so, and nothing is printed.
+    ASSERT_TRUE(QFile::remove(room.inst.root + "/results/RDIAG.DIA"));
+    button->click();
+    EXPECT_EQ(printer.pages().size(), 1);
+    EXPECT_TRUE(room.inst.messages.texts().join(' ').contains("RDIAG.DIA saknas"));
 }
 
 TEST(TDiag, DeletingWithThePupilsPassword)
