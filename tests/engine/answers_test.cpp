@@ -75,6 +75,36 @@ TEST(Svarstest, CandidatesCleaningAndModes)
     }
 }
 
+TEST(Svarstest, PartsOfTwoAnswers)
+{
+    // question # first answer # second answer # help # &first/second alternatives
+    const char* line = "lie (ligga)#lay#lain#hj\xE4lp#&laid/laid#lied";
+    struct Case {
+        int field;
+        int part;
+        const char* typed;
+        quint16 expected;
+    };
+    const Case cases[] = {
+        {2, 1, "lay", 0},      {3, 2, "lain", 0},  {2, 1, "laid", 0},
+        {3, 2, "laid", 0},     {2, 1, "lied", 0},  {3, 2, "lied", 0}, // no "/": both parts
+        {2, 1, "lain", 60000}, {3, 2, "", 6000},
+    };
+    AnswerEngine a;
+    a.engine.item.exerciseCode = 32012;
+    a.engine.str_postarray(line);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(a.engine.svarstestPart(a.engine.item.fields[static_cast<size_t>(c.field)],
+                                         c.typed, c.part, 1),
+                  c.expected);
+    }
+    // The apostrophe look-alikes count here as well.
+    a.engine.str_postarray("x#I'm not#he isn't#h");
+    EXPECT_EQ(a.engine.svarstestPart(a.engine.item.fields[2], "I\xB4m not", 1, 1), 0);
+    EXPECT_EQ(a.engine.svarstestPart(a.engine.item.fields[3], "he isn\x92t", 2, 1), 0);
+}
+
 TEST(GreenRedTest, BeginningsOfTheAnswerAndItsAlternatives)
 {
     struct Case {
