@@ -18,9 +18,9 @@ namespace vindra::material {
 
 namespace {
 
-/// The longest answer, without its end mark, that a pupil types comfortably into the answer
-/// box of 45 characters.
-constexpr qsizetype kLongestAnswer = 42;
+/// Characters of an answer box left free, so that a pupil who slips on the space bar can still
+/// finish a right answer (its end mark not counted: the pupil may leave it out).
+constexpr int kRoomForSlips = 3;
 
 /// One word of an answer and the punctuation that follows it ("cold," is "cold" + ",").
 struct Word {
@@ -422,7 +422,7 @@ QString quoted(const QString& s)
 
 } // namespace
 
-QStringList answerPolicyFindings(const QByteArray& instruction, const QList<QByteArray>& answers)
+QStringList answerPolicyFindings(const QByteArray& instruction, const TypedAnswers& typed)
 {
     const QString rule = cp1252::toUnicode(instruction).toLower();
     const bool britishOnly = rule.contains(QStringLiteral("brittisk"));
@@ -432,7 +432,7 @@ QStringList answerPolicyFindings(const QByteArray& instruction, const QList<QByt
 
     QList<Words> list;
     QSet<QString> accepted; // in small letters, as the answer check ignores letter case
-    for (const QByteArray& a : answers) {
+    for (const QByteArray& a : typed.answers) {
         const QString n = normalized(a);
         if (n.isEmpty() || accepted.contains(n.toLower()))
             continue;
@@ -448,12 +448,13 @@ QStringList answerPolicyFindings(const QByteArray& instruction, const QList<QByt
     };
     for (const Words& words : list) {
         const QString answer = joined(words);
-        if (answer.size() > kLongestAnswer)
+        if (const int longest = typed.box - kRoomForSlips; typed.box > 0 && answer.size() > longest)
             lacks(QStringLiteral("the answer %1 has %2 characters; at most %3 leave room for a "
-                                 "slip in the 45-character answer box")
+                                 "slip in the %4-character answer box")
                       .arg(quoted(answer))
                       .arg(answer.size())
-                      .arg(kLongestAnswer));
+                      .arg(longest)
+                      .arg(typed.box));
         if (!britishOnly) {
             const QString us = joined(twinOf(words, twins().american));
             if (us != answer && !isAccepted(us))
@@ -482,26 +483,30 @@ QStringList answerPolicyFindings(const QByteArray& instruction, const QList<QByt
     return findings;
 }
 
-QList<QByteArray> typedAnswers(catalogue::Format format, const QByteArray& line)
+TypedAnswers typedAnswers(catalogue::Format format, const QByteArray& line)
 {
     using catalogue::Format;
     int right = 2;
+    int box = 0;
     switch (format) {
     case Format::Skriv:
-    case Format::Body:
-    case Format::WordList:
+        box = 45;
         break;
     case Format::SkrivReversed:
         right = 1;
+        box = 45;
+        break;
+    case Format::Body:
+    case Format::WordList:
         break;
     default:
         return {};
     }
     const datafile::ItemFields f = datafile::splitFields(line);
-    QList<QByteArray> answers{f.field[static_cast<size_t>(right)]};
+    TypedAnswers typed{{f.field[static_cast<size_t>(right)]}, box};
     for (int i = f.fieldCount - f.alternativesCount + 1; i <= f.fieldCount; ++i)
-        answers << f.field[static_cast<size_t>(i)];
-    return answers;
+        typed.answers << f.field[static_cast<size_t>(i)];
+    return typed;
 }
 
 } // namespace vindra::material

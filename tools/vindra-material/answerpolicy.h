@@ -15,13 +15,19 @@
 /// "långform") the second.
 namespace vindra::material {
 
-/// What the answers of one item lack: one sentence per finding, none when the item keeps the
-/// policy. `instruction` is the file's "$§" line and `answers` are the right answer and its
-/// alternatives, all in cp1252.
-QStringList answerPolicyFindings(const QByteArray& instruction, const QList<QByteArray>& answers);
+/// The typed answers of one item: the right answer and its alternatives (cp1252), and the
+/// length of the answer box they are typed into (0 when the box sets no limit).
+struct TypedAnswers {
+    QList<QByteArray> answers;
+    int box = 0;
+};
 
-/// The typed answers of an item line of a class: the right answer and its alternatives, or
-/// nothing for a class whose answers are not typed with alternatives.
-QList<QByteArray> typedAnswers(catalogue::Format format, const QByteArray& line);
+/// The typed answers of an item line of a class; none for a class whose answers are not
+/// typed with alternatives.
+TypedAnswers typedAnswers(catalogue::Format format, const QByteArray& line);
+
+/// What the answers of one item lack: one sentence per finding, none when the item keeps the
+/// policy. `instruction` is the file's "$§" line (cp1252).
+QStringList answerPolicyFindings(const QByteArray& instruction, const TypedAnswers& typed);
 
 } // namespace vindra::material
