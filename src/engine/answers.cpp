@@ -104,6 +104,9 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
         }
     }
 
+    // The candidates never reach back before the first alternative field, and empty fields
+    // offer nothing: "hus#a house#&hem##" accepts "a house" and "hem", never the question.
+    const int firstAlternative = item.fieldCount - item.alternativesCount + 1;
     QByteArray t = typed;
     const int candidates = item.alternativesCount + 1;
     for (int c = 1; c <= candidates; ++c) {
@@ -112,10 +115,14 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
             r = right;
         } else {
             const int position = last - c + 2;
-            if (position >= 1 && position <= datafile::kMaxFields)
+            if (position < firstAlternative || position < 1)
+                break;
+            if (position <= datafile::kMaxFields)
                 r = item.fields[static_cast<size_t>(position)];
             if (r.startsWith('&'))
                 r.remove(0, 1);
+            if (r.isEmpty())
+                continue;
         }
 
         r = cleaned(r);
@@ -179,8 +186,10 @@ quint8 Engine::GreenRedTest(QByteArray typed, const QByteArray& right, int mode)
         return 1;
     if (item.alternativesCount == 0)
         return 2;
+    // Only the alternatives themselves: the field before them can be the question (a
+    // reversed item) or a help text, whose beginning is no beginning of a right answer.
     const int from = item.fieldCount;
-    const int to = std::max(1, item.fieldCount - item.alternativesCount);
+    const int to = std::max(1, item.fieldCount - item.alternativesCount + 1);
     for (int f = from; f >= to; --f) {
         if (f <= datafile::kMaxFields && begins(item.fields[static_cast<size_t>(f)]))
             return 1;

@@ -375,6 +375,12 @@ private:
         const datafile::ItemFields f = datafile::splitFields(line);
         auto field = [&](int i) -> const QByteArray& { return f.field[static_cast<size_t>(i)]; };
         const int plainFields = f.fieldCount - f.alternativesCount;
+        // An empty field among the alternatives ("…#&hem##") offers nothing and, in older
+        // readers, let the question count as an answer.
+        for (int i = plainFields + 1; i <= f.fieldCount; ++i) {
+            if (field(i).trimmed().isEmpty())
+                return QStringLiteral("alternative field %1 is empty (a stray \"#\")").arg(i);
+        }
         auto needFields = [&](int n) -> QString {
             for (int i = 1; i <= n; ++i) {
                 if (i > plainFields || field(i).trimmed().isEmpty())
