@@ -121,7 +121,6 @@ public:
     static constexpr int kMaxPraiseFiles = 20;
     static constexpr int kMaxErrors = 400;
     static constexpr int kFileNameWidth = 12;
-    static constexpr int kDirectoryWidth = 80;
 
     Engine(Messages& messages, Clock& clock, std::uint32_t seed);
     ~Engine();
