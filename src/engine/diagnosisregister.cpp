@@ -187,8 +187,9 @@ QByteArray DiagnosisRegister::failureText(const recordfile::Error& error) const
     case recordfile::Cause::Other:
         break;
     }
-    return "Diagnosfilen " + file + " kunde inte skrivas (" + cp1252::fromUnicode(error.detail) +
-           ").";
+    const QByteArray detail =
+        error.detail.isEmpty() ? QByteArray() : " (" + cp1252::fromUnicode(error.detail) + ")";
+    return "Fel vid l\xE4sning eller skrivning av diagnosfilen " + file + detail + ".";
 }
 
 DiagnosisRegister::RemoveResult DiagnosisRegister::SparaRaderaProt(const QByteArray& deleteBuffer)

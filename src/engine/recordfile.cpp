@@ -305,7 +305,11 @@ QString describe(const Error& error)
     case Cause::Other:
         break;
     }
-    return QStringLiteral("%1 could not be written%2").arg(error.path, detail);
+    return QStringLiteral("%1: %2").arg(error.path, error.detail.isEmpty()
+                                                        ? QStringLiteral("an input or output error")
+                                                        : error.detail);
+}
+return QStringLiteral("%1 could not be written%2").arg(error.path, detail);
 }
 
 Lock::Lock(const QString& lockPath, int waitMs) : m_file(lockPath)

@@ -108,7 +108,7 @@ std::optional<DiagnosisRegister::Contents> readOrReport(const DiagnosisRegister&
     recordfile::Error error;
     auto contents = reg.read(&error);
     if (!contents && error.cause == recordfile::Cause::None)
-        fail(QStringLiteral("there is no register %1").arg(reg.registerPath()));
+        fail(QStringLiteral("cannot read the register %1").arg(reg.registerPath()));
     else if (!contents)
         fail(QStringLiteral("cannot read the register: %1").arg(recordfile::describe(error)));
     return contents;
