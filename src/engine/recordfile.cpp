@@ -309,8 +309,6 @@ QString describe(const Error& error)
                                                         ? QStringLiteral("an input or output error")
                                                         : error.detail);
 }
-return QStringLiteral("%1 could not be written%2").arg(error.path, detail);
-}
 
 Lock::Lock(const QString& lockPath, int waitMs) : m_file(lockPath)
 {
