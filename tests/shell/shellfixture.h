@@ -1,12 +1,14 @@
 #pragma once
 
+#include "app/programforms.h"
 #include "engine/catalogue.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
-#include "platform/services.h"
+#include "framework/services.h"
 #include "platform/textmeasure.h"
 #include "shell/engel.h"
 #include "support/material.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -30,24 +32,10 @@ struct Opened {
 inline Opened closeNextModal(const std::function<void()>& action,
                              const std::function<void(QWidget*)>& inspect = {})
 {
-    Opened seen;
-    QTimer::singleShot(0, [&seen, inspect] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        seen.name = w->objectName();
-        seen.className = QString::fromLatin1(w->metaObject()->className());
-        if (inspect)
-            inspect(w);
-        // done() ends the modal loop even where Esc (reject) only pauses an exercise.
-        if (auto* d = qobject_cast<QDialog*>(w))
-            d->done(QDialog::Rejected);
-        else
-            w->close();
-    });
+    NextModal modal(inspect);
     action();
     QCoreApplication::processEvents();
-    return seen;
+    return Opened{modal.name(), modal.className(), {}};
 }
 
 /// Ten item lines "question n#answer n", enough for any exercise's round.
@@ -72,6 +60,7 @@ struct Shell {
                         inst.data(QString::fromLatin1(b.dataFile), itemFile());
         }
         services = Services{&inst.messages, &measure, &screen, &inst.clock, nullptr, &printer};
+        services.forms = &programForms();
     }
 
     /// The main window on this installation (`seed` chooses the pictures).
