@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 namespace vindra {
@@ -33,6 +34,20 @@ bool QtMessages::confirm(const QString& text)
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+bool QtMessages::retry(const QString& text)
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(QStringLiteral("Vindra"));
+    box.setText(text);
+    QPushButton* again = box.addButton(QStringLiteral("Försök igen"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Avbryt"), QMessageBox::RejectRole);
+    box.setDefaultButton(again);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == again;
 }
 
 QFont toQFont(const FontSpec& fontSpec)

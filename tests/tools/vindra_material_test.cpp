@@ -71,3 +71,27 @@ TEST(VindraMaterial, TryChecksAnAnswerAsAnExerciseWould)
         EXPECT_EQ(p.exitCode(), 2) << bad.join(' ').toStdString();
     }
 }
+
+// Input that cannot be read and output that cannot be written end in a message and exit 1.
+TEST(VindraMaterial, UnreadableInputAndUnwritableOutputFail)
+{
+    const struct {
+        const char* what;
+        QString shell; // run by sh with the tool as $0
+    } cases[] = {
+        {"standard input closed", "exec \"$0\" fields <&-"},
+        {"standard input a directory", "exec \"$0\" scramble < /"},
+        {"a full disk", "echo 'a#b' | \"$0\" scramble > /dev/full"},
+        {"standard output closed", "echo 'a#b' | \"$0\" unscramble >&-"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QProcess p;
+        p.start(QStringLiteral("sh"), {"-c", c.shell, QStringLiteral(VINDRA_MATERIAL_TOOL)});
+        p.waitForFinished(10000);
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 1);
+        const QByteArray err = p.readAllStandardError();
+        EXPECT_TRUE(err.startsWith("vindra-material: cannot ")) << err.constData();
+    }
+}

@@ -22,6 +22,7 @@
 //   vindra-material check DIR [--pending F]  verifies a material root
 
 #include "commands.h"
+#include "common/output.h"
 
 #include "engine/catalogue.h"
 #include "engine/cipher.h"
@@ -32,21 +33,25 @@
 #include "platform/messages.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
-#include <iostream>
-#include <iterator>
-#include <string>
+#include <optional>
 
 namespace {
 
-QByteArray readStdin()
+/// All of standard input; nothing, after a message, when it cannot be read.
+std::optional<QByteArray> readStdin()
 {
-    std::string all{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    return QByteArray(all.data(), static_cast<qsizetype>(all.size()));
+    QByteArray all;
+    const char* why = nullptr;
+    if (vindra::tools::readStandardInput(all, &why))
+        return all;
+    std::fprintf(stderr, "vindra-material: cannot read the input: %s\n", why);
+    return std::nullopt;
 }
 
 void writeLine(const QByteArray& line)
@@ -105,9 +110,7 @@ int tryAnswer(int argc, char* argv[])
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(int argc, char* argv[])
 {
     if (argc >= 2 && std::strcmp(argv[1], "try") == 0)
         return tryAnswer(argc, argv);
@@ -123,26 +126,36 @@ int main(int argc, char* argv[])
             QGuiApplication app(argc, argv);
             return vindra::material::pictureCommand(args);
         }
-        QCoreApplication app(argc, argv);
-        if (command == "encode")
-            return vindra::material::encodeCommand(args);
-        if (command == "datfiler")
-            return vindra::material::datfilerCommand(args);
-        if (command == "speak")
-            return vindra::material::speakCommand(args);
-        if (command == "list")
-            return vindra::material::listCommand();
-        if (command == "check")
+        // Only the file commands need an application; the filters of standard input run
+        // without one.
+        if (QByteArrayList{"encode", "datfiler", "speak", "list", "check"}.contains(command)) {
+            QCoreApplication app(argc, argv);
+            if (command == "encode")
+                return vindra::material::encodeCommand(args);
+            if (command == "datfiler")
+                return vindra::material::datfilerCommand(args);
+            if (command == "speak")
+                return vindra::material::speakCommand(args);
+            if (command == "list")
+                return vindra::material::listCommand();
             return vindra::material::checkCommand(args);
+        }
     }
     if (argc != 2)
         return usage();
     const char* command = argv[1];
-    std::ios::sync_with_stdio(false);
+    const bool filter = std::strcmp(command, "scramble") == 0 ||
+                        std::strcmp(command, "unscramble") == 0 ||
+                        std::strcmp(command, "fields") == 0;
+    if (!filter)
+        return usage();
+    const auto input = readStdin();
+    if (!input)
+        return 1;
 
     if (std::strcmp(command, "scramble") == 0 || std::strcmp(command, "unscramble") == 0) {
         const bool scramble = command[0] == 's';
-        for (const QByteArray& line : vindra::datafile::splitLines(readStdin())) {
+        for (const QByteArray& line : vindra::datafile::splitLines(*input)) {
             // Only item lines are scrambled; empty, comment and "$" lines stay as they are.
             if (scramble && vindra::datafile::isItem(line))
                 writeLine(vindra::cipher::kryptrad(line));
@@ -152,7 +165,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (std::strcmp(command, "fields") == 0) {
-        for (const QByteArray& line : vindra::datafile::splitLines(readStdin())) {
+        for (const QByteArray& line : vindra::datafile::splitLines(*input)) {
             if (!vindra::datafile::isItem(line))
                 continue;
             const vindra::datafile::ItemFields f = vindra::datafile::splitFields(line);
@@ -165,4 +178,12 @@ int main(int argc, char* argv[])
         return 0;
     }
     return usage();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    vindra::tools::guardStandardStreams();
+    return vindra::tools::finishOutput("vindra-material", run(argc, argv));
 }
