@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fontconfig
   espeak-ng sox poppler-utils
+  qt6-l10n-tools qt6-translations-l10n
 )
 
 missing=()
