@@ -3,6 +3,7 @@
 
 #include "engine/engine.h"
 #include "exercises/skriva.h"
+#include "framework/formregistry.h"
 #include "framework/formtimer.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
@@ -63,11 +64,11 @@ void BM_OpenToFirstItem(benchmark::State& state)
 {
     auto& f = fixture();
     for (auto _ : state) {
-        f.engine.session.mode = 0;
-        vindra::TSKRIV form(f.engine, f.services);
-        form.show();
+        f.engine.session.mode = vindra::SessionMode::Practice;
+        auto form = vindra::createForm<vindra::TSKRIV>(f.engine, f.services);
+        form->show();
         QApplication::processEvents();
-        benchmark::DoNotOptimize(form.isVisible());
+        benchmark::DoNotOptimize(form->isVisible());
     }
 }
 BENCHMARK(BM_OpenToFirstItem)->Unit(benchmark::kMillisecond);
@@ -75,8 +76,9 @@ BENCHMARK(BM_OpenToFirstItem)->Unit(benchmark::kMillisecond);
 void BM_RightAnswerToNextItem(benchmark::State& state)
 {
     auto& f = fixture();
-    f.engine.session.mode = 0;
-    vindra::TSKRIV form(f.engine, f.services);
+    f.engine.session.mode = vindra::SessionMode::Practice;
+    auto owned = vindra::createForm<vindra::TSKRIV>(f.engine, f.services);
+    vindra::TSKRIV& form = *owned;
     form.show();
     auto* edit = form.findChild<QLineEdit*>("Edit1");
     for (auto _ : state) {

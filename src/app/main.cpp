@@ -1,5 +1,6 @@
 // Program entry: the engine's start-up, then the main window, then the message loop.
 
+#include "app/programforms.h"
 #include "diagnosis/diagut.h"
 #include "engine/engine.h"
 #include "framework/skrivut.h"
@@ -27,7 +28,8 @@ int main(int argc, char* argv[])
     vindra::SystemClock clock;
     vindra::QtSoundPlayer sound;
     vindra::QtPrinter printer;
-    const vindra::Services services{&messages, &measure, &screen, &clock, &sound, &printer};
+    vindra::Services services{&messages, &measure, &screen, &clock, &sound, &printer};
+    services.forms = &vindra::programForms();
 
     auto engine = std::make_unique<vindra::Engine>(messages, clock, vindra::Random::seedFromClock());
     if (!engine->unitStartup(vindra::findWindowsDirectory(QApplication::applicationDirPath())))

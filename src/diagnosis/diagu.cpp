@@ -1,5 +1,6 @@
 #include "diagu.h"
 
+#include "classreport.h"
 #include "diaproto.h"
 #include "engine/cp1252.h"
 #include "nylos.h"
@@ -128,9 +129,14 @@ TDiag::TDiag(Engine& engine, const Services& services, QWidget* parent)
                                          "DeleteWithoutPasswordButton", TeacherPanel);
     InfoButton = button(QStringLiteral("Info"), "InfoButton", TeacherPanel);
     InfoButton->installEventFilter(this);
-    for (QPushButton* b :
-         {DeleteAllButton, DeleteWithPasswordButton, DeleteWithoutPasswordButton, InfoButton})
+    // The class overview on paper; the panel is only shown once the teacher has logged in.
+    QPushButton* classReportButton =
+        button(QStringLiteral("Skriv ut klassöversikt"), "ClassReportButton", TeacherPanel);
+    for (QPushButton* b : {DeleteAllButton, DeleteWithPasswordButton, DeleteWithoutPasswordButton,
+                           InfoButton, classReportButton})
         teacherLayout->addWidget(b);
+    connect(classReportButton, &QPushButton::clicked, this,
+            [this] { printClassOverview(m_engine, m_services.printer); });
 
     NewUserButton = button(QStringLiteral("&New user"), "NewUserButton", this);
     LeaveButton = button(QStringLiteral("&Leave"), "LeaveButton", this);
@@ -201,7 +207,7 @@ TDiag::TDiag(Engine& engine, const Services& services, QWidget* parent)
 
 void TDiag::done(int result)
 {
-    m_engine.session.mode = 0;
+    m_engine.session.mode = SessionMode::Practice;
     QDialog::done(result);
 }
 

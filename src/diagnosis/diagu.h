@@ -2,7 +2,7 @@
 
 #include "engine/diagnosisregister.h"
 #include "engine/engine.h"
-#include "platform/services.h"
+#include "framework/services.h"
 
 #include <QDialog>
 

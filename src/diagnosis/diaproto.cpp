@@ -8,7 +8,7 @@
 #include "platform/messages.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
-#include "shell/formregistry.h"
+#include "framework/formregistry.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -336,7 +336,7 @@ void Tdiaprot::startSelected()
     const int slot = m_engine.session.selectedProtocolRow;
     if (slot < 1 || slot > kDiagnosisSlots)
         return;
-    m_engine.session.mode = 2;
+    m_engine.session.mode = SessionMode::DiagnosisTest;
     hideWaitPanel();
     m_engine.diagnosis.currentSlot = slot;
     setProtocolEnabled(false);
@@ -346,7 +346,7 @@ void Tdiaprot::startSelected()
         UtseDiagProgram(slot);
         break;
     case 3:
-        UtseOvaProgram(slot, 3);
+        UtseOvaProgram(slot, SessionMode::Practise1);
         break;
     case 1:
         InfoText();
@@ -358,14 +358,16 @@ void Tdiaprot::startSelected()
     StringGrid1->setFocus();
 }
 
-bool Tdiaprot::formBuilt(const char* formClass)
+bool Tdiaprot::formBuilt(const char* formClass) const
 {
-    return programForms().contains(QByteArray(formClass));
+    return m_services.forms && m_services.forms->contains(QByteArray(formClass));
 }
 
 void Tdiaprot::runForm(const char* formClass)
 {
-    if (const auto run = programForms().value(QByteArray(formClass)))
+    if (!m_services.forms)
+        return;
+    if (const auto run = m_services.forms->value(QByteArray(formClass)))
         run(m_engine, m_services, this);
 }
 
@@ -387,7 +389,7 @@ void Tdiaprot::UtseDiagProgram(int slot)
     rita_prot();
 }
 
-void Tdiaprot::UtseOvaProgram(int slot, int state)
+void Tdiaprot::UtseOvaProgram(int slot, SessionMode mode)
 {
     const catalogue::DiagnosisSlot* s = slotEntry(slot);
     if (!s)
@@ -396,7 +398,7 @@ void Tdiaprot::UtseOvaProgram(int slot, int state)
         m_engine.messages().show(MessageKind::Information, QString::fromUtf8(kNotAvailable));
         return;
     }
-    m_engine.session.mode = state;
+    m_engine.session.mode = mode;
     m_engine.session.diagnosisRoundMarker = 0;
     m_engine.setCurrentFileName(s->practiceFile);
     if (m_engine.Kolla(s->practiceFile))
@@ -475,7 +477,7 @@ void Tdiaprot::AvbrytButtonClick()
     m_closing = true;
     DiagnosisRegister(m_engine).SparaProtokoll();
     m_engine.diagnosis.recordChanged = false;
-    m_engine.session.mode = 0;
+    m_engine.session.mode = SessionMode::Practice;
     m_engine.diagnosis.diagnosisLeft = true;
     accept();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/engine.h"
-#include "platform/services.h"
+#include "framework/services.h"
 #include "platform/textmeasure.h"
 
 #include <QDialog>
@@ -79,9 +79,10 @@ private:
     void HjalpText();
     void startSelected();
     void UtseDiagProgram(int slot);
-    void UtseOvaProgram(int slot, int state);
+    /// Starts the practice of `slot` in `mode` (the first practice round).
+    void UtseOvaProgram(int slot, SessionMode mode);
     /// Whether the program has the form `formClass` (the catalogue's class name) yet.
-    static bool formBuilt(const char* formClass);
+    bool formBuilt(const char* formClass) const;
     /// Opens `formClass` modally on the current data file.
     void runForm(const char* formClass);
     void selectRow(int row);

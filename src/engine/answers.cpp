@@ -106,6 +106,35 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
     return kAnswerWrong;
 }
 
+quint16 Engine::svarstestPart(const QByteArray& right, const QByteArray& typed, int part,
+                              int mode) const
+{
+    if (typed.isEmpty())
+        return kAnswerEmpty;
+    QList<QByteArray> candidates{right};
+    const int firstAlternative = item.fieldCount - item.alternativesCount + 1;
+    for (int f = std::max(firstAlternative, 2); f <= item.fieldCount && f <= datafile::kMaxFields;
+         ++f) {
+        QByteArray r = item.fields[static_cast<size_t>(f)];
+        const qsizetype slash = r.indexOf('/');
+        if (slash >= 0)
+            r = part == 1 ? r.left(slash) : r.mid(slash + 1);
+        if (!r.trimmed().isEmpty())
+            candidates.append(r);
+    }
+    for (const QByteArray& candidate : candidates) {
+        QByteArray r = cleaned(candidate);
+        QByteArray t = cleaned(typed);
+        stripOnePunctuation(r);
+        stripOnePunctuation(t);
+        r = cleaned(r);
+        t = cleaned(t);
+        if (mode == 3 ? cp1252::toUpper(r) == cp1252::toUpper(t) : r == t)
+            return kAnswerRight;
+    }
+    return kAnswerWrong;
+}
+
 quint8 Engine::GreenRedTest(QByteArray typed, const QByteArray& right) const
 {
     if (typed.isEmpty())

@@ -362,10 +362,38 @@ struct RulePageEntry {
 const RulePageEntry kRulePages[] = {
     {32010, "R320121.htm"}, {32016, "R32016.htm"},  {34100, "R34011.htm"},
     {34200, "R34021.htm"},  {34300, "R34051.htm"},  {34400, "R34071.htm"},
-    {35030, "R350321.htm"}, {35040, "R350421.htm"}, {35070, "R35071.htm"},
+    {35030, "R350321.htm"}, {35040, "R350421.htm"}, {35051, "R35051.htm"},
+    {35070, "R35071.htm"},
     {35100, "R35101.htm"},  {35110, "R35111.htm"},  {35121, "R35121.htm"},
     {35131, "R35131.htm"},  {36100, "R36011.htm"},
 };
+// The rule number each exercise code's rules (or help) button opens.
+const CodeRange kRuleNumbers[] = {
+    // the two-answer exercises of comparison
+    {32010, 32015, 32010},
+    // the written-answer exercises
+    {35030, 35034, 35030},
+    {35050, 35051, 35051},
+    {35070, 35073, 35070},
+    {35100, 35106, 35100},
+    {35110, 35117, 35110},
+    {36012, 36012, 36100},
+    {36100, 36100, 36100},
+};
+
+// The written-answer form's rules button, shown from the start and with every item.
+const CodeRange kRulesAtStart[] = {
+    {35031, 35034, 1}, {35051, 35051, 1}, {36100, 36100, 1}, {36200, 36200, 1},
+    {37100, 37100, 1}, {37200, 37200, 1}, {37300, 37300, 1},
+};
+const CodeRange kRulesWithItem[] = {
+    {35030, 35034, 1}, {35071, 35073, 1}, {35101, 35106, 1}, {35111, 35117, 1},
+    {36012, 36012, 1},
+};
+constexpr int kHelpButtonCode = 35051; // "Tampen": the button says "&Help"
+
+const CodeRange kSwedishCaptions[] = {{35031, 35031, 1}, {35113, 35114, 1}};
+
 // Page R31061.htm is reached through the 22001..31999 rule; it is the one such page that
 // is not a synonym page.
 constexpr int kPlainRulePage = 31061;
@@ -410,6 +438,15 @@ const char* const kSpecialWordLists[] = {
 const char* const kBodyPictures[] = {"KROPPEN", "HUVUDET", "HALS", "NJURE",
                                      "MAGE",    "MUN",     "SKELETT"};
 // clang-format on
+
+int lookup(std::span<const CodeRange> table, int code, int fallback = 0)
+{
+    for (const CodeRange& r : table) {
+        if (code >= r.first && code <= r.last)
+            return r.value;
+    }
+    return fallback;
+}
 
 QByteArray threeDigits(int n)
 {
@@ -729,6 +766,64 @@ QList<QByteArray> forbiddenFiles()
     // eng0.DAT is what the synonym list opens when nothing is chosen; the teacher password
     // file is created by the program and must stay rewritable.
     return {"DATA\\eng0.DAT", "DATA\\ENG45444.DOT"};
+}
+
+// ---- Per exercise code ------------------------------------------------------------------
+
+int answerField(int exerciseCode)
+{
+    return exerciseCode == 16 ? 1 : 2;
+}
+
+int questionField(int exerciseCode)
+{
+    return answerField(exerciseCode) == 1 ? 2 : 1;
+}
+
+int ruleNumberOf(int exerciseCode)
+{
+    return lookup(kRuleNumbers, exerciseCode);
+}
+
+bool swedishCaptions(int exerciseCode)
+{
+    return lookup(kSwedishCaptions, exerciseCode) != 0;
+}
+
+bool rulesButtonAtStart(int exerciseCode)
+{
+    return lookup(kRulesAtStart, exerciseCode) != 0;
+}
+
+bool rulesButtonWithItem(int exerciseCode, bool worksheetMode)
+{
+    if (exerciseCode == kHelpButtonCode)
+        return !worksheetMode;
+    return lookup(kRulesWithItem, exerciseCode) != 0;
+}
+
+bool rulesButtonIsHelp(int exerciseCode)
+{
+    return exerciseCode == kHelpButtonCode;
+}
+
+QByteArray questionPrefix(int exerciseCode)
+{
+    switch (exerciseCode) {
+    case 35102: return "Ask me if I ";
+    case 35104: return "Ask me if he ";
+    default: return {};
+    }
+}
+
+bool twoAnswerLayoutA(int exerciseCode)
+{
+    return exerciseCode == 35031;
+}
+
+bool twoAnswerRulesButton(int exerciseCode)
+{
+    return exerciseCode >= 32011 && exerciseCode <= 32016;
 }
 
 } // namespace vindra::catalogue

@@ -53,6 +53,57 @@ const char* formatName(Format format);
 /// the "$" lines must stand within the first six lines.
 bool readsItemLines(Format format);
 
+/// What the forms can show of one item: the limits a data file of a format must keep to.
+/// The forms lay out at most this much and the material checker enforces it.
+namespace limits {
+constexpr int kChoices = 7;            ///< choice buttons of a category or multiple-choice line
+constexpr int kChoiceLength = 30;      ///< characters of one choice
+constexpr int kWordButtons = 12;       ///< different marked words of a word-choice file
+constexpr int kBeWords = 8;            ///< different marked words of a be-game file
+constexpr int kXactItemsPerLevel = 120; ///< items of one level of the number game
+constexpr int kSpeedTextLines = 29;    ///< lines of one reading-speed text
+constexpr int kHoroscopeLines = 356;   ///< lines of the horoscope text (fixed line numbers)
+} // namespace limits
+
+// ---- Per exercise code ------------------------------------------------------------------
+// Facts that depend on the exercise code (the trailing digits of the data file's name),
+// read by the forms, the material tools and the tests.
+
+/// A run of exercise codes first..last and what it maps to.
+struct CodeRange {
+    int first;
+    int last;
+    int value;
+};
+
+/// The item field that holds the right answer: 2, or 1 where the direction is reversed
+/// (the diagnosis test of slot 16 shows field 2 and expects field 1).
+int answerField(int exerciseCode);
+/// The field shown as the question: the other of fields 1 and 2.
+int questionField(int exerciseCode);
+
+/// The rule page number the rules (or help) button opens for an exercise code, 0 for none.
+int ruleNumberOf(int exerciseCode);
+
+/// Button-bar and rules-button captions in Swedish instead of English.
+bool swedishCaptions(int exerciseCode);
+
+/// The written-answer form's rules button: shown from the start of the exercise.
+bool rulesButtonAtStart(int exerciseCode);
+/// The written-answer form's rules button: shown with every item (outside worksheet mode
+/// for the "&Help" exercise, which shows it from the start too).
+bool rulesButtonWithItem(int exerciseCode, bool worksheetMode);
+/// The written-answer form's rules button is captioned "&Help" instead of "&Rules".
+bool rulesButtonIsHelp(int exerciseCode);
+/// Text put before the question's first line ("Ask me if I "), empty for none.
+QByteArray questionPrefix(int exerciseCode);
+
+/// The two-answer form's layout A (help text, Swedish captions, lamp offered); others use
+/// layout B (Swedish gloss).
+bool twoAnswerLayoutA(int exerciseCode);
+/// The two-answer form's rules button is shown.
+bool twoAnswerRulesButton(int exerciseCode);
+
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {
     const char* caption;    ///< UTF-8, exactly as shown

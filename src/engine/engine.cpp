@@ -51,7 +51,7 @@ bool Engine::unitStartup(const QString& windowsDirectory)
     session.correctionRound = false;
     item.currentItemNumber = 1;
     session.selectedProtocolRow = 1;
-    session.mode = 0;
+    session.mode = SessionMode::Practice;
     worksheet = Worksheet{};
 
     readDirectories(windowsDirectory);
@@ -375,6 +375,18 @@ bool Engine::readItemLine(const QByteArray& name, int n)
             ++read;
     }
     return true;
+}
+
+CacheSlot* Engine::currentCacheSlot()
+{
+    const int s = item.cacheSlot;
+    return s >= 1 && s <= kCacheSlots ? &cache[static_cast<size_t>(s)] : nullptr;
+}
+
+const CacheSlot* Engine::currentCacheSlot() const
+{
+    const int s = item.cacheSlot;
+    return s >= 1 && s <= kCacheSlots ? &cache[static_cast<size_t>(s)] : nullptr;
 }
 
 void Engine::haemtaord(const QByteArray& name, int n)

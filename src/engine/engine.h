@@ -4,6 +4,7 @@
 #include "diagnosisrecord.h"
 #include "protocolview.h"
 #include "random.h"
+#include "session.h"
 #include "worksheet.h"
 
 #include <QByteArray>
@@ -72,28 +73,6 @@ struct PraiseFiles {
     std::array<int, 21> nextDraw{};
     int index = 0;      ///< position of the praise file in use
     QByteArray fileName; ///< the praise file chosen for the round just ended
-};
-
-/// Items of a practice round, of a diagnosis round, and the pass mark of a practice round.
-constexpr int kPracticeLength = 10;
-constexpr int kDiagnosisLength = 20;
-constexpr int kPracticePassMark = kPracticeLength - 2;
-
-/// Session state shared by every exercise form.
-struct SessionState {
-    /// 0 practice, 1 worksheet mode, 2 diagnosis test, 3 "Practise 1", 4 "Practise 2",
-    /// 5 correction round inside a diagnosis practice.
-    int mode = 0;
-    int sessionLength = 10;      ///< items of the current round
-    int savedSessionLength = 10; ///< restored when a correction round ends
-    int itemCounter = 1;         ///< 1-based; above the session length when the round is over
-    int rightCount = 0;
-    bool lastAnswerRight = false;
-    int tickCounter = 0; ///< 100 ms ticks of the right-answer display and the end-of-round wait
-    bool correctionRound = false;
-    int selectedProtocolRow = 1;
-    int dictationMode = 0;
-    int diagnosisRoundMarker = 0;
 };
 
 /// The diagnosis state: the one record in memory and what goes with it.
@@ -177,7 +156,17 @@ public:
     void ordantal(const QByteArray& name, int index, int counterKind, bool fullRead);
     void haemtaord(const QByteArray& name, int n);
     void str_postarray(const QByteArray& line);
+    /// The error list's operations on the current data file (the numbers of `haemtafel`).
+    enum ErrorOperation : int {
+        kReAskError = 0,      ///< the oldest error of the file becomes the current item line
+        kRemoveError = 1,     ///< that error was answered right in a correction round
+        kMoveErrorToBack = 2, ///< it was answered wrong again
+        kRecordError = 3,     ///< the current item was answered wrong
+    };
     void haemtafel(const QByteArray& name, int operation);
+    /// The current data file's cache slot, or null before a file is chosen.
+    CacheSlot* currentCacheSlot();
+    const CacheSlot* currentCacheSlot() const;
     static quint16 GeProgramtal(const QByteArray& name) { return datafile::GeProgramtal(name); }
     static void kryptrad(const QByteArray& line, QByteArray& result);
     static void dekryptrad(const QByteArray& line, QByteArray& result);
@@ -215,6 +204,13 @@ public:
     /// kAnswerEmpty (nothing typed; not in exercise 31021, where an empty answer is checked)
     /// or kAnswerWrong.
     quint16 svarstest(const QByteArray& right, const QByteArray& typed, int mode) const;
+
+    /// The answer check of one of two answers to an item (the two-answer form): the
+    /// candidates are `right` and the alternatives of the current item, where an alternative
+    /// written "first/second" offers its `part` (1 or 2) and one without "/" offers itself.
+    /// Compared as `svarstest` compares.
+    quint16 svarstestPart(const QByteArray& right, const QByteArray& typed, int part,
+                          int mode) const;
 
     /// The lamp: 1 when `typed` (one leading blank dropped) is a beginning of `right` or of
     /// one of the current item's alternatives (or the field before them), letter case

@@ -1,206 +1,180 @@
 #pragma once
 
 #include "engine/engine.h"
+#include "engine/round.h"
+#include "framework/chrome.h"
+#include "framework/services.h"
 #include "framework/worksheetpanel.h"
-#include "platform/services.h"
 
 #include <QDialog>
 
-class QFrame;
 class QLabel;
-class QLineEdit;
-class QPushButton;
 
 namespace vindra {
 
 class FormTimer;
 class TAster;
-class RoundedBox;
 
-/// The exercise session that every exercise form runs: the header box, the instruction, the
-/// question and answer box, the progress boxes or the diagnosis panel, the right-answer
-/// display and the end-of-round wait, the ending picture, the praise line, the button bar,
-/// correction rounds, the settings and rules buttons, the lamp, and the hand-over of a
-/// diagnosis result. A form derives from it, builds what it has of its own, calls
-/// FormCreate() at the end of its constructor and overrides only what differs (see
-/// src/framework/README.md).
+/// The exercise session that every exercise form runs, and the pieces every form shows
+/// around its own question and answer controls: the header box, the instruction, the
+/// progress boxes or the diagnosis panel, the ending picture, the praise line, the button
+/// bar, the two waits and worksheet mode. The round's rules (counts, error list, passes,
+/// hand-over) are RoundSession's, in the engine; this class runs them and shows them.
 ///
-/// Session state (mode, counts, item counter, tick counter) is engine-wide (Engine::session);
-/// the form reads and writes it there.
+/// A form derives from it, builds its own question and answer controls in its constructor
+/// and overrides the hooks below where it differs. The form registry creates a form, then
+/// calls FormCreate(), then shows it: no constructor calls FormCreate() itself, so every
+/// override is in place when the session starts. See src/framework/README.md.
 class ExerciseForm : public QDialog {
     Q_OBJECT
 public:
-    ExerciseForm(Engine& engine, const Services& services, QWidget* parent = nullptr);
+    ExerciseForm(Engine& engine, const Services& services, QWidget* parent = nullptr,
+                 const ButtonBarNames& barNames = {});
     ~ExerciseForm() override;
 
     Engine& engine() { return m_engine; }
+    RoundSession& round() { return m_round; }
 
     // ---- The lifecycle, in the order the session runs it ----
 
-    /// Creation: scale, exercise code, layout, captions, first state, header, mode set-up,
-    /// first item.
+    /// Creation: exercise code, layout, captions, first state, header, mode set-up, first
+    /// item.
     void FormCreate();
-    /// Lays out the header box, progress boxes, button bar, picture and praise panels.
-    virtual void Inled();
     /// Draws up to three header lines in the header box, each shrunk until it fits.
     void RitaOverskriften(const QByteArray& line1, const QByteArray& line2,
                           const QByteArray& line3);
-    /// Prepares the next item of the round.
-    virtual void NyPost();
-    virtual void NollaLabeller();
+    /// Prepares the next item of the round: draw (or re-ask), stop the waits, clear the
+    /// form's labels, show the item.
+    void NyPost();
     void UppDateraDiagnosResultatet();
+    /// The caption of the diagnosis round ("Diagnosis: Test", "Practise 1", "Practise 2").
     void TestOverSkrift();
     /// true: a fresh column of progress boxes for the round; false: hides them.
     void NyStartaAster(bool show);
     /// The end of a round: picture, diagnosis hand-over, praise line, button bar.
-    virtual void Avslutning();
-    void RitaLovord(const QByteArray& a, const QByteArray& b, const QByteArray& c);
-    void rensa();
+    void Avslutning();
 
-    /// The typed answer has been checked: counts, progress boxes, error list, waits, next
-    /// item or ending. The form has shown the right answer when `right` is false.
+    /// The answer to the item on screen has been checked (the form has shown the right
+    /// answer when `right` is false): counts, progress boxes, error list, the right-answer
+    /// display, the next item or the ending. Ignored when no answer is due.
     void answerChecked(bool right);
 
-    // ---- Handlers ----
+    // ---- Handlers of the shared controls ----
     void Button1Click(); ///< correct errors
     void Button2Click(); ///< continue
     void Button3Click(); ///< leave
     void Button4Click(); ///< settings
-    void BitBtn2Click(); ///< rules or help
-    void BitBtn3Click(); ///< more help
     void Timer1Timer();  ///< right-answer display, every 100 ms
     void Timer3Timer();  ///< end-of-round wait, every 100 ms
-    void LampknappClick();
-    void LampShapeMouseDown();
-    void Edit1Change();
-    /// Esc while the round runs: the button bar.
+    /// Esc (or a right click, in the forms that have it) while the round runs.
     void pause();
 
     FormTimer* timer1() const { return Timer1; }
     FormTimer* timer3() const { return Timer3; }
 
 protected:
-    // ---- What a form may change ----
+    // ---- Hooks: what a form may change. Every one has a default except showItem(). ----
 
-    /// Captions of the button bar; the default is the English set.
-    virtual bool swedishCaptions() const { return false; }
-    /// The rule number opened by the rules button for this exercise code, 0 for none.
-    virtual int ruleNumber() const { return 0; }
-    /// Whether the rules button is shown at creation, and its caption then.
-    virtual void rulesButtonAtCreation() {}
-    /// Shows the rules button for the item just prepared, where the exercise has rules.
-    virtual void rulesButtonForItem() {}
-    /// Places the question labels and the answer box below the instruction.
-    virtual void placeQuestionArea();
-    /// Fills the question and the right answer of the current item (`Label5`).
+    /// Lays out the shared pieces for the screen. A form that moves one of them calls the
+    /// base first.
+    virtual void Inled();
+    /// Places the form's question and answer controls below the instruction label, after
+    /// the instruction is placed at creation.
+    virtual void placeQuestionArea() {}
+    /// Empties and hides the form's item labels before an item is shown.
+    virtual void NollaLabeller() {}
+    /// Shows the item just drawn (the engine's item fields) and, outside worksheet mode,
+    /// readies and focuses the answer controls unless firstItem() (creation) holds.
     virtual void showItem() = 0;
-    /// The text the lamp compares with the typed text.
-    virtual QByteArray lampAnswer() const;
+    /// The one right answer of the current item: the field the catalogue names for the
+    /// exercise code (field 2; field 1 where the direction is reversed).
+    virtual QByteArray rightAnswer() const;
+    /// The right-answer display has lasted its time and items are left. Default: NyPost().
+    virtual void rightAnswerShown();
+    /// Where the focus goes when the pupil goes on (Continue, Correct errors, Settings):
+    /// the answer control that waits for input. Null: the form itself.
+    virtual QWidget* answerFocus() const { return nullptr; }
+    /// Enables (and focuses) or disables the answer controls. Disabling moves the focus to
+    /// the form, so Space during a wait reaches it.
+    virtual void setAnswerActive(bool on);
+    /// Enables or disables the form's help buttons (the rules and more-help buttons).
+    virtual void setHelpEnabled(bool) {}
+    /// The round is complete (the last answer is in): disable what only a running round
+    /// uses, such as the lamp button.
+    virtual void roundComplete() {}
+    /// A new round starts (`correction`: a correction round): the form's per-round controls
+    /// such as the lamp.
+    virtual void newRoundControls(bool /*correction*/) {}
+    /// Esc (or right click) while the round runs. Default: the button bar, with correct
+    /// errors where it is offered.
+    virtual void paused();
+    /// Space during a wait. Default: the wait ends at the next tick.
+    virtual void skipWait();
+    /// `rensa`: the lamp's state when the pupil goes on; the right count is the round's.
+    virtual void rensa() {}
+    /// Whether "Continue" after a pause keeps the right answers given so far. Default: in a
+    /// diagnosis round (the test's and the practice's result), not in a practice round.
+    virtual bool keepsRightCountOnContinue() const;
+    /// Swedish captions on the button bar.
+    virtual bool swedishCaptions() const { return false; }
+    /// Whether the settings button opens the dialog in worksheet mode.
+    virtual bool settingsInWorksheetMode() const { return false; }
     /// Worksheet mode: adds the displayed item's lines to the worksheet, the first starting
-    /// with `prefix`. The default writes the question (field 1) with a writing line, and the
-    /// answer (field 2 with its alternatives) in the answer key.
+    /// with `prefix`. Default: the question (field 1) with a writing line, and the answer
+    /// (field 2 with its alternatives) in the answer key.
     virtual void worksheetItemLines(const QByteArray& prefix, WorksheetSend how);
+    /// Worksheet mode: opens a block. Default: the title from the header lines and the
+    /// worksheet instruction.
+    virtual void worksheetStartBlock(WorksheetSend how);
+
+    // ---- Helpers for the forms ----
 
     void keyPressEvent(QKeyEvent* event) override;
     void reject() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
-    /// The answer box's key Enter: check and hand on to answerChecked().
-    virtual void Edit1KeyPress();
+    /// Opens the rule page of the exercise code's rule number (catalogue); the exercise
+    /// code stays as it is.
+    void showRulePage();
+    /// Help used for the current item: a right answer then does not count.
+    void addHelp() { ++m_helpUsed; }
+    void setHelpUsed(int n) { m_helpUsed = n; }
+    int helpUsed() const { return m_helpUsed; }
+    /// True while the first item is prepared at creation (the focus is not moved then).
+    bool firstItem() const { return m_firstItem; }
 
     int unit() const { return std::max(1, m_engine.layoutUnit); }
-    int mode() const { return m_engine.session.mode; }
+    SessionMode mode() const { return m_engine.session.mode; }
+    quint16 code() const { return m_engine.item.exerciseCode; }
     QSize screen() const;
+    /// Arial at `size` points (or pixels) scaled by the screen scale.
     QFont font(int size, bool pixels = false, bool bold = true) const;
-    QString text(const QByteArray& cp1252) const;
-    /// Shows the button bar and focuses "Correct errors" or "Continue".
-    void showButtonBar(bool offerCorrection);
-    /// The practice of a diagnosis slot is passed: the slot is ready for its test again.
-    void practisePassed();
-    int errorCountOfFile() const;
-    void setAnswerBoxActive(bool on);
+    static QString text(const QByteArray& cp1252);
+    /// The shared pieces' geometry, for forms that place their own controls by them.
+    const HeaderBox& header() const { return *m_header; }
 
     Engine& m_engine;
     Services m_services;
+    RoundSession m_round;
 
-    // Controls, named as the forms name them.
-    RoundedBox* OverskriftYtterShape = nullptr;
-    RoundedBox* OverskriftInnerShape = nullptr;
-    QLabel* Overs1Label = nullptr;
-    QLabel* Overs2Label = nullptr;
-    QLabel* Overs3Label = nullptr;
+    // The shared controls, named as the forms name them.
     QLabel* InstruktionsLabel = nullptr;
-    QLabel* FrageLabel1 = nullptr;
-    QLabel* FrageLabel2 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
     TAster* Aster1 = nullptr;
-    QFrame* DiagPanel1 = nullptr;
-    RoundedBox* DiagPanel2 = nullptr;
-    QLabel* DiagLabel1 = nullptr;
-    RoundedBox* DiagShape2 = nullptr;
-    QLabel* DiagLabel2 = nullptr;
-    QLabel* DiagLabel3 = nullptr;
-    RoundedBox* DiagShape4 = nullptr;
-    QLabel* DiagLabel4 = nullptr;
-    QLabel* DiagLabel5 = nullptr;
-    QFrame* BildPanelen = nullptr;
-    QLabel* Image1 = nullptr;
-    QFrame* BildTextPanel = nullptr;
-    QLabel* BildLabel = nullptr;
-    QFrame* LovordPanel = nullptr;
-    RoundedBox* LovordYttershape = nullptr;
-    RoundedBox* lovordinnershape = nullptr;
-    QLabel* LovordLabel1 = nullptr;
-    QFrame* Panel1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QPushButton* Button2 = nullptr;
-    QPushButton* Button3 = nullptr;
-    QPushButton* Button4 = nullptr;
-    QPushButton* BitBtn2 = nullptr;
-    QPushButton* BitBtn3 = nullptr;
-    QPushButton* lampknapp = nullptr;
-    RoundedBox* LampShape = nullptr;
+    ButtonBar* Panel1 = nullptr; ///< the button bar (named as the form names it)
+    EndingPanel* BildPanelen = nullptr;
+    PraisePanel* LovordPanel = nullptr;
     FormTimer* Timer1 = nullptr;
     FormTimer* Timer3 = nullptr;
     WorksheetHeading* SkrivutOverskrift = nullptr; ///< the "Utskrifter" box
     WorksheetPanel* SkrivutHelaPanelen = nullptr;
 
-    bool m_lampOffered = false;
-    bool m_lampOn = false;
+private:
+    void stopWaits();
+
+    HeaderBox* m_header = nullptr;
+    DiagnosisCaption* m_diagCaption = nullptr;
+    DiagnosisPanel* m_diagPanel = nullptr;
     int m_helpUsed = 0;
     bool m_firstItem = true;
-
-private:
-    void buildControls();
-    void layoutButtonBar();
-    void showEndingPicture();
-    void showPraise();
-    void setDiagnosisRecordState();
-};
-
-/// A rounded rectangle in one colour, optionally with a frame: the header box, the praise
-/// panel, the diagnosis boxes, the lamp.
-class RoundedBox : public QWidget {
-    Q_OBJECT
-public:
-    RoundedBox(const QString& name, const QColor& fill, int radius, QWidget* parent);
-    void setFill(const QColor& c);
-    QColor fill() const { return m_fill; }
-
-Q_SIGNALS:
-    void pressed();
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-
-private:
-    QColor m_fill;
-    int m_radius;
 };
 
 } // namespace vindra

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 #include <QString>
 
@@ -15,6 +16,23 @@ struct PrinterFont {
     bool operator==(const PrinterFont&) const = default;
 };
 
+enum class PageOrientation { Portrait, Landscape };
+
+/// A pattern laid over a fill, so that areas told apart by colour stay apart on a
+/// black-and-white printer too.
+enum class FillPattern {
+    Solid, ///< the colour alone
+    Dots,  ///< dark dots over the colour
+    Hatch  ///< dark diagonal lines over the colour
+};
+
+/// How a rectangle is filled: a colour (0xRRGGBB) and a pattern over it.
+struct PrinterFill {
+    quint32 rgb = 0xFFFFFF;
+    FillPattern pattern = FillPattern::Solid;
+    bool operator==(const PrinterFill&) const = default;
+};
+
 /// The printer as the forms use it: a print dialog that returns the number of copies, the
 /// page size in device pixels, and a canvas with a font, text at a point (its top-left
 /// corner) and lines. Each print job is one page; all the jobs begun after one dialog form
@@ -26,8 +44,12 @@ public:
     /// Shows the standard print dialog. Returns the number of copies asked for, or 0 when
     /// the person cancelled (then nothing may be printed).
     virtual int printDialog() = 0;
-    /// The page (the whole sheet) in device pixels.
+    /// The page (the whole sheet) in device pixels, in the current orientation.
     virtual QSize pageSize() const = 0;
+    /// The sheet's orientation, portrait unless set. Set it before the dialog; a form that
+    /// changes it sets the earlier one back when it has printed, since the printer is shared.
+    virtual void setOrientation(PageOrientation orientation) = 0;
+    virtual PageOrientation orientation() const = 0;
 
     /// Begins a print job: the next page of the document.
     virtual void beginJob() = 0;
@@ -44,12 +66,14 @@ public:
     virtual int textHeight(const QString& text) const = 0;
     virtual void moveTo(int x, int y) = 0;
     virtual void lineTo(int x, int y) = 0;
+    /// Fills `rect` (device pixels) without an outline.
+    virtual void fillRect(const QRect& rect, const PrinterFill& fill) = 0;
 };
 
 /// A printer for tests: the dialog answers from a queue of copy counts (1 when it is
-/// empty; 0 means cancelled), and every page, text and line is recorded. Its page is
-/// 10 pixels per millimetre of an A4 sheet; a text is 2 × points pixels wide per character
-/// and 4 × points pixels high, so layouts are the same on every machine.
+/// empty; 0 means cancelled), and every page, text, line and fill is recorded. Its page is
+/// 10 pixels per millimetre of an A4 sheet (turned in landscape); a text is 2 × points pixels wide
+/// per character and 4 × points pixels high, so layouts are the same on every machine.
 class RecordingPrinter : public Printer {
 public:
     struct Text {
@@ -61,9 +85,15 @@ public:
         QPoint from;
         QPoint to;
     };
+    struct Fill {
+        QRect rect;
+        PrinterFill fill;
+    };
     struct Page {
         QList<Text> texts;
         QList<Line> lines;
+        QList<Fill> fills;
+        PageOrientation orientation = PageOrientation::Portrait;
     };
 
     static constexpr int kPixelsPerMm = 10;
@@ -75,11 +105,18 @@ public:
         ++m_dialogs;
         return m_answers.isEmpty() ? 1 : m_answers.takeFirst();
     }
-    QSize pageSize() const override { return {210 * kPixelsPerMm, 297 * kPixelsPerMm}; }
+    QSize pageSize() const override
+    {
+        const QSize portrait(210 * kPixelsPerMm, 297 * kPixelsPerMm);
+        return m_orientation == PageOrientation::Portrait ? portrait : portrait.transposed();
+    }
+    void setOrientation(PageOrientation orientation) override { m_orientation = orientation; }
+    PageOrientation orientation() const override { return m_orientation; }
 
     void beginJob() override
     {
         m_pages.push_back({});
+        m_pages.last().orientation = m_orientation;
         m_inJob = true;
     }
     void endJob() override { m_inJob = false; }
@@ -102,6 +139,10 @@ public:
         current().lines.push_back({m_pen, {x, y}});
         m_pen = {x, y};
     }
+    void fillRect(const QRect& rect, const PrinterFill& fill) override
+    {
+        current().fills.push_back({rect, fill});
+    }
 
     const QList<Page>& pages() const { return m_pages; }
     int dialogs() const { return m_dialogs; }
@@ -119,6 +160,7 @@ private:
     Page m_outside;
     PrinterFont m_font;
     QPoint m_pen;
+    PageOrientation m_orientation = PageOrientation::Portrait;
     int m_dialogs = 0;
     int m_documents = 0;
     bool m_inJob = false;

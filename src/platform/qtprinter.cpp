@@ -1,7 +1,8 @@
 #include "qtprinter.h"
 
+#include "qtpaint.h"
+
 #include <QApplication>
-#include <QFontMetrics>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -50,6 +51,7 @@ int QtPrinter::printDialog()
     // multiply them again.
     m_printer->setCopyCount(1);
     m_pageUsed = false;
+    m_failed = false;
     return copies;
 }
 
@@ -58,10 +60,25 @@ QSize QtPrinter::pageSize() const
     return m_printer->paperRect(QPrinter::DevicePixel).size().toSize();
 }
 
+void QtPrinter::setOrientation(PageOrientation orientation)
+{
+    m_printer->setPageOrientation(
+        orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+}
+
+PageOrientation QtPrinter::orientation() const
+{
+    return m_printer->pageLayout().orientation() == QPageLayout::Landscape
+               ? PageOrientation::Landscape
+               : PageOrientation::Portrait;
+}
+
 void QtPrinter::beginJob()
 {
     if (!m_painter.isActive()) {
-        m_painter.begin(m_printer.get());
+        // A document that could not be begun stays failed: its later pages go nowhere.
+        if (!m_pageUsed)
+            m_failed = !m_painter.begin(m_printer.get());
         m_pageUsed = true;
         return;
     }
@@ -74,50 +91,38 @@ void QtPrinter::endJob() {}
 
 void QtPrinter::endDocument()
 {
-    if (m_painter.isActive())
-        m_painter.end();
+    if (m_painter.isActive() && !m_painter.end())
+        m_failed = true;
     m_pageUsed = false;
-}
-
-QFont QtPrinter::qfont() const
-{
-    QFont f(m_font.family);
-    f.setPointSize(m_font.points);
-    f.setBold(m_font.bold);
-    return f;
 }
 
 void QtPrinter::textOut(int x, int y, const QString& text)
 {
-    if (!m_painter.isActive())
-        return;
-    const QFont f = qfont();
-    m_painter.setFont(f);
-    m_painter.setPen(Qt::black);
-    const QFontMetrics fm(f, m_printer.get());
-    m_painter.drawText(QPoint(x, y + fm.ascent()), text);
+    if (m_painter.isActive())
+        qtpaint::drawText(m_painter, m_printer.get(), m_font, {x, y}, text);
 }
 
 int QtPrinter::textWidth(const QString& text) const
 {
-    return QFontMetrics(qfont(), m_printer.get()).horizontalAdvance(text);
+    return qtpaint::textWidth(m_printer.get(), m_font, text);
 }
 
 int QtPrinter::textHeight(const QString&) const
 {
-    return QFontMetrics(qfont(), m_printer.get()).height();
+    return qtpaint::textHeight(m_printer.get(), m_font);
 }
 
 void QtPrinter::lineTo(int x, int y)
 {
-    if (m_painter.isActive()) {
-        // A hairline of one device pixel is barely visible at printer resolution.
-        QPen pen(Qt::black);
-        pen.setWidth(std::max(1, m_printer->resolution() / 150));
-        m_painter.setPen(pen);
-        m_painter.drawLine(m_pen, QPoint(x, y));
-    }
+    if (m_painter.isActive())
+        qtpaint::drawLine(m_painter, m_printer->resolution(), m_pen, {x, y});
     m_pen = {x, y};
+}
+
+void QtPrinter::fillRect(const QRect& rect, const PrinterFill& fill)
+{
+    if (m_painter.isActive())
+        qtpaint::fillRect(m_painter, m_printer->resolution(), rect, fill);
 }
 
 } // namespace vindra

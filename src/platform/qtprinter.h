@@ -24,8 +24,14 @@ public:
     /// file `path` (for scripted runs and tests).
     void printToPdf(const QString& path, int copies = 1);
 
+    /// False when the last document could not be written (a PDF file in a directory that
+    /// cannot be written, a printer that refused the job).
+    bool lastDocumentWritten() const { return !m_failed; }
+
     int printDialog() override;
     QSize pageSize() const override;
+    void setOrientation(PageOrientation orientation) override;
+    PageOrientation orientation() const override;
     void beginJob() override;
     void endJob() override;
     void endDocument() override;
@@ -36,10 +42,9 @@ public:
     int textHeight(const QString& text) const override;
     void moveTo(int x, int y) override { m_pen = {x, y}; }
     void lineTo(int x, int y) override;
+    void fillRect(const QRect& rect, const PrinterFill& fill) override;
 
 private:
-    QFont qfont() const;
-
     std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     PrinterFont m_font;
@@ -47,6 +52,7 @@ private:
     QString m_pdfPath;
     int m_pdfCopies = 0;
     bool m_pageUsed = false;
+    bool m_failed = false;
 };
 
 } // namespace vindra

@@ -362,17 +362,17 @@ void TEngel::openMainMenu(int buttonNumber)
     for (const MainButton& b : kMainButtons) {
         if (b.number != buttonNumber)
             continue;
-        if (b.setsPractice && m_engine->session.mode != 1)
-            m_engine->session.mode = 0;
-        TMenuWindow::openMenu(*m_engine, m_services, b.menu, *m_forms, this);
+        if (b.setsPractice && m_engine->session.mode != SessionMode::Worksheet)
+            m_engine->session.mode = SessionMode::Practice;
+        TMenuWindow::openMenu(*m_engine, m_services, b.menu, this);
         return;
     }
 }
 
 void TEngel::Button7Click()
 {
-    const bool on = m_engine->session.mode != 1;
-    m_engine->session.mode = on ? 1 : 0;
+    const bool on = m_engine->session.mode != SessionMode::Worksheet;
+    m_engine->session.mode = on ? SessionMode::Worksheet : SessionMode::Practice;
     showWorksheetMode(on);
     clearWorksheet();
 }
@@ -417,7 +417,7 @@ void TEngel::Button10Click()
 void TEngel::Button11Click()
 {
     m_engine->diagnosis.diagnosisLeft = false;
-    m_engine->session.mode = 2;
+    m_engine->session.mode = SessionMode::DiagnosisTest;
     m_engine->session.selectedProtocolRow = 1;
     TDiag dialog(*m_engine, m_services, this);
     dialog.exec();

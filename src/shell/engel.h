@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/engine.h"
-#include "formregistry.h"
-#include "platform/services.h"
+#include "framework/formregistry.h"
+#include "framework/services.h"
 
 #include <QWidget>
 
@@ -39,7 +39,7 @@ public:
     QPushButton* button(int n) const { return m_buttons[static_cast<size_t>(n)]; }
 
     /// The forms the menus open; tests put their own in (it must outlive the window).
-    void setFormRegistry(const FormRegistry& forms) { m_forms = &forms; }
+    void setFormRegistry(const FormRegistry& forms) { m_services.forms = &forms; }
 
     /// The number (1..26) of main-window picture `k` (1..6), 0 before the pictures are drawn.
     int pictureNumber(int k) const { return m_pictureNumbers[static_cast<size_t>(k)]; }
@@ -71,7 +71,6 @@ private:
 
     std::unique_ptr<Engine> m_engine;
     Services m_services;
-    const FormRegistry* m_forms = &programForms();
 
     QLabel* Image1 = nullptr;
     QFrame* Panel9 = nullptr;

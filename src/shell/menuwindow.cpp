@@ -56,8 +56,8 @@ void setPanelColour(QFrame* panel, const QColor& colour)
 } // namespace
 
 TMenuWindow::TMenuWindow(Engine& engine, const Services& services, const catalogue::Menu& menu,
-                         const FormRegistry& forms, QWidget* parent)
-    : QDialog(parent), m_engine(engine), m_services(services), m_menu(menu), m_forms(forms)
+                         QWidget* parent)
+    : QDialog(parent), m_engine(engine), m_services(services), m_menu(menu)
 {
     setObjectName(QString::fromLatin1(menu.id));
     setWindowTitle(QString::fromUtf8(menu.title));
@@ -87,7 +87,7 @@ TMenuWindow::TMenuWindow(Engine& engine, const Services& services, const catalog
     for (const catalogue::MenuButton& mb : menu.buttons) {
         QPushButton* b = addButton(QString::fromUtf8(mb.caption));
         connect(b, &QPushButton::clicked, this,
-                [this, &mb] { runButton(m_engine, m_services, mb, m_forms, this); });
+                [this, &mb] { runButton(m_engine, m_services, mb, this); });
     }
     connect(addButton(QString::fromUtf8(menu.closeCaption)), &QPushButton::clicked, this,
             &QDialog::reject);
@@ -97,7 +97,7 @@ TMenuWindow::TMenuWindow(Engine& engine, const Services& services, const catalog
 
 void TMenuWindow::FormCreate()
 {
-    const bool worksheetMode = m_engine.session.mode == 1;
+    const bool worksheetMode = m_engine.session.mode == SessionMode::Worksheet;
     if (m_menu.keepsDesign) {
         layoutMenu(100);
         setPanelColour(Panel1, std::strcmp(m_menu.id, "TF61") == 0 ? kNavy : kBiologyGreen);
@@ -169,23 +169,24 @@ void TMenuWindow::keyPressEvent(QKeyEvent* event)
 }
 
 void TMenuWindow::openMenu(Engine& engine, const Services& services, const char* id,
-                           const FormRegistry& forms, QWidget* parent)
+                           QWidget* parent)
 {
     const catalogue::Menu* menu = catalogue::menu(id);
     if (!menu)
         return;
-    TMenuWindow window(engine, services, *menu, forms, parent);
+    TMenuWindow window(engine, services, *menu, parent);
     window.exec();
 }
 
 void TMenuWindow::runButton(Engine& engine, const Services& services,
-                            const catalogue::MenuButton& button, const FormRegistry& forms,
-                            QWidget* parent)
+                            const catalogue::MenuButton& button, QWidget* parent)
 {
     if (button.opensMenu()) {
-        openMenu(engine, services, button.target, forms, parent);
+        openMenu(engine, services, button.target, parent);
         return;
     }
+    static const FormRegistry none;
+    const FormRegistry& forms = services.forms ? *services.forms : none;
     const auto form = forms.constFind(QByteArray(button.target));
     if (form == forms.constEnd()) {
         if (services.messages)

@@ -2,8 +2,8 @@
 
 #include "engine/catalogue.h"
 #include "engine/engine.h"
-#include "formregistry.h"
-#include "platform/services.h"
+#include "framework/formregistry.h"
+#include "framework/services.h"
 
 #include <QDialog>
 
@@ -28,7 +28,7 @@ class TMenuWindow : public QDialog {
 public:
     /// `forms` must outlive the window; sub-menus are opened with the same registry.
     TMenuWindow(Engine& engine, const Services& services, const catalogue::Menu& menu,
-                const FormRegistry& forms = programForms(), QWidget* parent = nullptr);
+                QWidget* parent = nullptr);
 
     const catalogue::Menu& menu() const { return m_menu; }
     /// The buttons in display order, the closing button last.
@@ -39,12 +39,11 @@ public:
 
     /// Creates the menu `id` on top of `parent`, shows it modally and frees it.
     static void openMenu(Engine& engine, const Services& services, const char* id,
-                         const FormRegistry& forms, QWidget* parent);
+                         QWidget* parent);
 
     /// What a menu button does (the button's click): see the class comment.
     static void runButton(Engine& engine, const Services& services,
-                          const catalogue::MenuButton& button, const FormRegistry& forms,
-                          QWidget* parent);
+                          const catalogue::MenuButton& button, QWidget* parent);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -57,7 +56,6 @@ private:
     Engine& m_engine;
     Services m_services;
     const catalogue::Menu& m_menu;
-    const FormRegistry& m_forms;
 
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;

@@ -1,7 +1,10 @@
+#include "app/programforms.h"
 #include "diagnosis/diagu.h"
 #include "diagnosis/diaproto.h"
 #include "diagnosis/nylos.h"
 #include "engine/diagnosisregister.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/textmeasure.h"
 #include "shell/engel.h"
@@ -36,7 +39,8 @@ struct Room {
     {
         engine = inst.start();
         services = Services{&inst.messages, &measure, &screen, &inst.clock};
-        engine->session.mode = 2;
+        services.forms = &programForms();
+        engine->session.mode = SessionMode::DiagnosisTest;
     }
 
     void add(const QByteArray& name, const QByteArray& password = {})
@@ -170,7 +174,7 @@ TEST(TDiag, PupilWithoutPasswordGoesStraightToTheProtocol)
     leaveProtocolWhenOpen(opened, [&](Tdiaprot* p) {
         EXPECT_EQ(p->findChild<QLabel*>("TitleLabel")->text(),
                   "Report of the diagnosises for Anna");
-        EXPECT_EQ(room.engine->session.mode, 2);
+        EXPECT_EQ(room.engine->session.mode, SessionMode::DiagnosisTest);
         // A test result while the protocol is open reaches the register at once.
         room.engine->diagnosis.currentSlot = 1;
         room.engine->diagnosback(16);
@@ -182,7 +186,7 @@ TEST(TDiag, PupilWithoutPasswordGoesStraightToTheProtocol)
     QTest::keyClick(list(d.get()), Qt::Key_Return);
     EXPECT_TRUE(opened);
     EXPECT_FALSE(d->isVisible()) << "the register closes with the protocol";
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     EXPECT_TRUE(room.engine->diagnosis.diagnosisLeft);
 }
 
@@ -213,10 +217,10 @@ TEST(TDiag, PupilPasswordAndThreeFailures)
     EXPECT_TRUE(d->isVisible());
     password(d.get(), "y");
     EXPECT_FALSE(d->isVisible()) << "the third failure closes the window";
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
 
     // A new opening allows three more attempts.
-    room.engine->session.mode = 2;
+    room.engine->session.mode = SessionMode::DiagnosisTest;
     d = room.open();
     select(d.get(), "Anna");
     QTest::keyClick(list(d.get()), Qt::Key_Return);
@@ -301,12 +305,48 @@ TEST(TDiag, TeacherLogin)
     password(d.get(), "b");
     password(d.get(), "c");
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     d = room.open();
     select(d.get(), "Bo");
     QTest::keyClick(list(d.get()), Qt::Key_Return);
     password(d.get(), "KORPMARK");
     EXPECT_EQ(d->failures(), 1) << "the pupil's own password is asked for";
+}
+
+TEST(TDiag, TeacherPrintsTheClassOverview)
+{
+    Room room;
+    RecordingPrinter printer;
+    room.services.printer = &printer;
+    room.add("Anna", "hemlig");
+    room.add("Bo");
+    auto d = room.open();
+    auto* button = child<QPushButton>(d.get(), "ClassReportButton");
+    EXPECT_FALSE(button->isVisible());
+    teacherLogin(d.get(), "V\u00e4ktor", "wrong");
+    EXPECT_FALSE(button->isVisible()) << "pupils never reach it";
+    password(d.get(), "KORPMARK");
+    ASSERT_TRUE(button->isVisible());
+    EXPECT_EQ(button->text(), "Skriv ut klass\u00f6versikt");
+
+    button->click();
+    ASSERT_EQ(printer.pages().size(), 1);
+    const auto& page = printer.pages().first();
+    EXPECT_EQ(page.orientation, PageOrientation::Landscape);
+    QStringList texts;
+    for (const auto& t : page.texts)
+        texts << t.text;
+    EXPECT_TRUE(texts.contains("Anna"));
+    EXPECT_TRUE(texts.contains("Bo"));
+    EXPECT_FALSE(texts.join(' ').contains("hemlig"));
+    EXPECT_FALSE(texts.join(' ').contains("KORPMARK"));
+    EXPECT_TRUE(d->isVisible()) << "the panel stays for the teacher's next task";
+
+    // Without a register the teacher is told so, and nothing is printed.
+    ASSERT_TRUE(QFile::remove(room.inst.root + "/results/RDIAG.DIA"));
+    button->click();
+    EXPECT_EQ(printer.pages().size(), 1);
+    EXPECT_TRUE(room.inst.messages.texts().join(' ').contains("RDIAG.DIA saknas"));
 }
 
 TEST(TDiag, DeletingWithThePupilsPassword)
@@ -364,7 +404,7 @@ TEST(TDiag, TeacherDeletesWithoutPasswordThenEverything)
 
     child<QPushButton>(d.get(), "DeleteAllButton")->click();
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     EXPECT_FALSE(QFile::exists(room.inst.root + "/results/RDIAG.DIA"));
     EXPECT_TRUE(QFile::exists(room.inst.root + "/results/EN0212010823.DIS"));
 }
@@ -456,7 +496,7 @@ TEST(TDiag, LeaveAndEscBringPracticeBack)
         else
             child<QPushButton>(d.get(), "LeaveButton")->click();
         EXPECT_FALSE(d->isVisible());
-        EXPECT_EQ(room.engine->session.mode, 0);
+        EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     }
 }
 
@@ -464,7 +504,7 @@ TEST(TDiag, MainWindowDiagnosButtonOpensTheRegister)
 {
     Room room;
     auto engine = room.inst.start();
-    engine->session.mode = 0;
+    engine->session.mode = SessionMode::Practice;
     engine->session.selectedProtocolRow = 7;
     engine->diagnosis.diagnosisLeft = true;
     TEngel main(std::move(engine), room.services);
@@ -474,12 +514,12 @@ TEST(TDiag, MainWindowDiagnosButtonOpensTheRegister)
         if (!d)
             return;
         opened = true;
-        EXPECT_EQ(main.engine().session.mode, 2);
+        EXPECT_EQ(main.engine().session.mode, SessionMode::DiagnosisTest);
         EXPECT_EQ(main.engine().session.selectedProtocolRow, 1);
         EXPECT_FALSE(main.engine().diagnosis.diagnosisLeft);
         d->findChild<QPushButton*>("LeaveButton")->click();
     });
     main.button(11)->click();
     EXPECT_TRUE(opened);
-    EXPECT_EQ(main.engine().session.mode, 0);
+    EXPECT_EQ(main.engine().session.mode, SessionMode::Practice);
 }

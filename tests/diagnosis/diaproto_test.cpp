@@ -8,7 +8,7 @@
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/textmeasure.h"
-#include "shell/formregistry.h"
+#include "app/programforms.h"
 #include "support/material.h"
 
 #include <QApplication>
@@ -63,9 +63,10 @@ struct Room {
         engine->layoutUnit = 12;
         services = Services{&inst.messages, &measure, &screen, &inst.clock};
         services.printer = &printer;
+        services.forms = &programForms();
         diagutform = std::make_unique<TDiagutform>(*engine, services);
         services.diagutform = diagutform.get();
-        engine->session.mode = 2;
+        engine->session.mode = SessionMode::DiagnosisTest;
         engine->session.selectedProtocolRow = 1;
         engine->diagnosis.current = rec::cleared();
         engine->diagnosis.current.name = "Cleo";
@@ -298,7 +299,7 @@ TEST(Tdiaprot, EverySlotStartsItsTestOrPracticeInItsForm)
             SCOPED_TRACE(std::to_string(s.slot) + (practice ? " practice" : " test"));
             room.inst.messages.clear();
             room.engine->diagnosis.current.state[static_cast<size_t>(s.slot)] = practice ? 3 : 0;
-            room.engine->session.mode = 0;
+            room.engine->session.mode = SessionMode::Practice;
             room.engine->session.diagnosisRoundMarker = 5;
             const QByteArray file = practice ? s.practiceFile : s.testFile;
             const QByteArray formClass = practice ? s.practiceForm : s.testForm;
@@ -308,7 +309,8 @@ TEST(Tdiaprot, EverySlotStartsItsTestOrPracticeInItsForm)
             whenFormOpens(opened, [&](ExerciseForm* form) {
                 EXPECT_EQ(QByteArray(form->metaObject()->className()), "vindra::" + formClass);
                 EXPECT_EQ(room.engine->item.currentFileName, file);
-                EXPECT_EQ(room.engine->session.mode, practice ? 3 : 2);
+                EXPECT_EQ(room.engine->session.mode,
+                          practice ? SessionMode::Practise1 : SessionMode::DiagnosisTest);
                 EXPECT_EQ(room.engine->diagnosis.currentSlot, s.slot);
                 if (practice) {
                     EXPECT_EQ(room.engine->session.diagnosisRoundMarker, 0);
@@ -350,7 +352,7 @@ TEST(Tdiaprot, EveryWayOutSavesTheRecordAndReturnsToPractice)
         else
             child<QPushButton>(p.get(), "AvbrytButton")->click();
         EXPECT_FALSE(p->isVisible());
-        EXPECT_EQ(room.engine->session.mode, 0);
+        EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
         EXPECT_TRUE(room.engine->diagnosis.diagnosisLeft);
         const auto stored = room.stored();
         ASSERT_TRUE(stored.has_value()) << "a new pupil is added to the register";
@@ -424,7 +426,7 @@ TEST(Tdiaprot, PrintOutCopiesTheGridIntoThePrintout)
 TEST(Tdiaprot, PupilTakesATestAndPractisesAfterAFailedOne)
 {
     Room room;
-    room.engine->session.mode = 2;
+    room.engine->session.mode = SessionMode::DiagnosisTest;
     TDiag diag(*room.engine, room.services);
     diag.show();
     child<QPushButton>(&diag, "NewUserButton")->click();
@@ -470,7 +472,7 @@ TEST(Tdiaprot, PupilTakesATestAndPractisesAfterAFailedOne)
         opened = false;
         whenFormOpens(opened, [&](ExerciseForm* f) {
             EXPECT_EQ(room.engine->item.currentFileName, "ENOVN106.DAT");
-            EXPECT_EQ(room.engine->session.mode, 3);
+            EXPECT_EQ(room.engine->session.mode, SessionMode::Practise1);
             answerRound(f, "++++++++------------");
             f->Button2Click();
             answerRound(f, "++++++++------------");
@@ -485,7 +487,7 @@ TEST(Tdiaprot, PupilTakesATestAndPractisesAfterAFailedOne)
     QTest::keyClick(name, Qt::Key_Return);
     EXPECT_TRUE(inProtocol);
     EXPECT_FALSE(diag.isVisible());
-    EXPECT_EQ(room.engine->session.mode, 0);
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
     const auto stored = room.stored();
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(stored->name, "Alva");

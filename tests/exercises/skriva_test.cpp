@@ -1,5 +1,7 @@
+#include "engine/catalogue.h"
 #include "exercises/skriva.h"
 #include "framework/aster.h"
+#include "framework/formregistry.h"
 #include "framework/formtimer.h"
 #include "framework/worksheetpanel.h"
 #include "platform/screen.h"
@@ -52,12 +54,12 @@ protected:
     }
     void TearDown() override { FormTimer::setManual(false); }
 
-    void open(const QByteArray& name, int mode = 0)
+    void open(const QByteArray& name, SessionMode mode = SessionMode::Practice)
     {
         engine->session.mode = mode;
         engine->setCurrentFileName(name);
         ASSERT_TRUE(engine->Kolla(name));
-        form = std::make_unique<TSKRIV>(*engine, services);
+        form = createForm<TSKRIV>(*engine, services);
         form->show();
     }
     template <typename T> T* child(const char* name)
@@ -66,7 +68,8 @@ protected:
     }
     QByteArray rightAnswer() const
     {
-        return engine->item.exerciseCode == 16 ? engine->item.fields[1] : engine->item.fields[2];
+        return engine->item.fields[static_cast<size_t>(
+            catalogue::answerField(engine->item.exerciseCode))];
     }
     /// Types an answer (right or deliberately wrong) and presses Enter.
     void answer(bool right)
@@ -184,7 +187,7 @@ TEST_F(Skriva, DiagnosisTestReportsItsResult)
 {
     engine->diagnosis.current.name = "Alva";
     engine->diagnosis.currentSlot = 16;
-    open("ENGDI16.DAT", 2);
+    open("ENGDI16.DAT", SessionMode::DiagnosisTest);
     EXPECT_EQ(child<QLabel>("DiagLabel1")->text(), "Diagnosis: Test");
     EXPECT_FALSE(child<TAster>("Aster1")->Visa());
     // Code 16 shows field 2 and expects field 1.
@@ -199,15 +202,15 @@ TEST_F(Skriva, PractiseOneThenTwoThenTheSlotIsReadyForTheTest)
     engine->diagnosis.current.name = "Alva";
     engine->diagnosis.currentSlot = 6;
     engine->diagnosis.current.state[6] = 3;
-    open("ENOVN106.DAT", 3);
+    open("ENOVN106.DAT", SessionMode::Practise1);
     EXPECT_EQ(child<QLabel>("DiagLabel1")->text(), "Practise 1");
     round("+++++++--------+----");
-    EXPECT_EQ(engine->session.mode, 4) << "8 right pass Practise 1";
+    EXPECT_EQ(engine->session.mode, SessionMode::Practise2) << "8 right pass Practise 1";
     form->Button2Click();
     EXPECT_EQ(child<QLabel>("DiagLabel1")->text(), "Practise 2");
     round("-------+++++++-----+");
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(engine->session.mode, 2);
+    EXPECT_EQ(engine->session.mode, SessionMode::DiagnosisTest);
     EXPECT_EQ(engine->diagnosis.current.state[6], 2);
 }
 
@@ -232,7 +235,7 @@ TEST_F(Skriva, RulesButtonAndPrefixStayAfterViewingTheRules)
 
 TEST_F(Skriva, WorksheetModeCollectsItemsByHandAndByCount)
 {
-    open("ENG31051.DAT", 1);
+    open("ENG31051.DAT", SessionMode::Worksheet);
     EXPECT_FALSE(child<QLineEdit>("Edit1")->isVisible());
     EXPECT_TRUE(child<QWidget>("SkrivutOverskriftPanel")->isVisible());
     EXPECT_TRUE(child<QLabel>("Label5")->isVisible()) << "the answer shows while choosing";

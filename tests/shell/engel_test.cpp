@@ -100,15 +100,19 @@ TEST(Engel, AvslutaAndEscEndTheProgram)
 
 TEST(Engel, MainButtonsOpenTheirMenuAndSetTheSessionMode)
 {
+    using M = SessionMode;
     struct Case {
         int button;
         const char* menu;
-        int from;
-        int to;
+        SessionMode from;
+        SessionMode to;
     };
     const Case cases[] = {
-        {1, "TF1", 2, 0}, {1, "TF1", 1, 1}, {2, "TF2", 2, 2}, {2, "TF2", 1, 1}, {3, "TF3", 2, 0},
-        {3, "TF3", 1, 1}, {4, "TF4", 3, 0}, {5, "TF5", 2, 2}, {6, "TF6", 4, 0}, {6, "TF6", 0, 0},
+        {1, "TF1", M::DiagnosisTest, M::Practice},   {1, "TF1", M::Worksheet, M::Worksheet},
+        {2, "TF2", M::DiagnosisTest, M::DiagnosisTest}, {2, "TF2", M::Worksheet, M::Worksheet},
+        {3, "TF3", M::DiagnosisTest, M::Practice},   {3, "TF3", M::Worksheet, M::Worksheet},
+        {4, "TF4", M::Practise1, M::Practice},       {5, "TF5", M::DiagnosisTest, M::DiagnosisTest},
+        {6, "TF6", M::Practise2, M::Practice},       {6, "TF6", M::Practice, M::Practice},
     };
     Shell s;
     auto w = s.mainWindow();
@@ -161,7 +165,7 @@ TEST(Engel, WorksheetSwitch)
         collect();
         w->button(7)->click();
         expectCleared();
-        EXPECT_EQ(w->engine().session.mode, 1);
+        EXPECT_EQ(w->engine().session.mode, SessionMode::Worksheet);
         EXPECT_EQ(w->button(7)->text(), "Avbryta arbetsblad");
         for (const int b : {1, 4, 5, 6, 11, 8, 9})
             EXPECT_FALSE(w->button(b)->isEnabled()) << b;
@@ -185,7 +189,7 @@ TEST(Engel, WorksheetSwitch)
         collect();
         w->button(7)->click();
         expectCleared();
-        EXPECT_EQ(w->engine().session.mode, 0);
+        EXPECT_EQ(w->engine().session.mode, SessionMode::Practice);
         EXPECT_EQ(w->button(7)->text(), "Göra arbetsblad");
         for (const int b : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11})
             EXPECT_TRUE(w->button(b)->isEnabled()) << b;
@@ -322,14 +326,14 @@ TEST(Engel, DiagnosOpensTheRegisterInTestMode)
 {
     Shell s;
     auto w = s.mainWindow();
-    w->engine().session.mode = 1;
+    w->engine().session.mode = SessionMode::Worksheet;
     w->engine().session.selectedProtocolRow = 9;
     w->engine().diagnosis.diagnosisLeft = true;
-    int modeSeen = -1;
+    SessionMode modeSeen = SessionMode::Practice;
     const Opened opened = closeNextModal([&] { w->button(11)->click(); },
                                          [&](QWidget*) { modeSeen = w->engine().session.mode; });
     EXPECT_EQ(opened.className, "vindra::TDiag");
-    EXPECT_EQ(modeSeen, 2);
+    EXPECT_EQ(modeSeen, SessionMode::DiagnosisTest);
     EXPECT_EQ(w->engine().session.selectedProtocolRow, 1);
     EXPECT_FALSE(w->engine().diagnosis.diagnosisLeft);
 }

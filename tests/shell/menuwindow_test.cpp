@@ -1,4 +1,4 @@
-#include "shell/formregistry.h"
+#include "app/programforms.h"
 #include "shell/menuwindow.h"
 #include "shellfixture.h"
 
@@ -21,7 +21,9 @@ struct Menus : Shell {
 
     std::unique_ptr<TMenuWindow> create(const catalogue::Menu& m, QWidget* parent = nullptr)
     {
-        return std::make_unique<TMenuWindow>(*engine, services, m, forms, parent);
+        Services withForms = services;
+        withForms.forms = &forms;
+        return std::make_unique<TMenuWindow>(*engine, withForms, m, parent);
     }
 
     std::unique_ptr<Engine> engine;
@@ -199,7 +201,7 @@ TEST(MenuWindow, WorksheetModeDisablesTheButtonsWithoutWorksheet)
     };
     for (const int mode : {0, 1}) {
         Menus s;
-        s.engine->session.mode = mode;
+        s.engine->session.mode = mode == 1 ? SessionMode::Worksheet : SessionMode::Practice;
         for (const catalogue::Menu& m : catalogue::menus()) {
             SCOPED_TRACE(std::string(m.id) + " mode " + std::to_string(mode));
             auto w = s.create(m);

@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/programforms.h"
 #include "engine/catalogue.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
-#include "platform/services.h"
+#include "framework/services.h"
 #include "platform/textmeasure.h"
 #include "shell/engel.h"
 #include "support/material.h"
@@ -72,6 +73,7 @@ struct Shell {
                         inst.data(QString::fromLatin1(b.dataFile), itemFile());
         }
         services = Services{&inst.messages, &measure, &screen, &inst.clock, nullptr, &printer};
+        services.forms = &programForms();
     }
 
     /// The main window on this installation (`seed` chooses the pictures).

@@ -329,12 +329,16 @@ private:
                 lineProblem(f.path, lineNo, fault);
         }
 
-        if (f.format == Format::Word && words.size() > 12)
+        if (f.format == Format::Word && words.size() > catalogue::limits::kWordButtons)
             problem(f.path,
-                    QStringLiteral("marks %1 different words, at most 12 fit").arg(words.size()));
-        if (f.format == Format::Be && words.size() > 8)
+                    QStringLiteral("marks %1 different words, at most %2 fit")
+                        .arg(words.size())
+                        .arg(catalogue::limits::kWordButtons));
+        if (f.format == Format::Be && words.size() > catalogue::limits::kBeWords)
             problem(f.path,
-                    QStringLiteral("marks %1 different words, at most 8 fit").arg(words.size()));
+                    QStringLiteral("marks %1 different words, at most %2 fit")
+                        .arg(words.size())
+                        .arg(catalogue::limits::kBeWords));
         if (f.format == Format::Xact) {
             int top = 0;
             while (levels.contains(top + 1))
@@ -347,7 +351,7 @@ private:
                                                    "items")
                                         .arg(it.key())
                                         .arg(top + 1));
-                if (it.value() > 120)
+                if (it.value() > catalogue::limits::kXactItemsPerLevel)
                     problem(f.path, QStringLiteral("level %1 has %2 items, at most 120 are read")
                                         .arg(it.key())
                                         .arg(it.value()));
@@ -396,10 +400,10 @@ private:
             const QList<QByteArray> c = choices(f);
             if (c.isEmpty())
                 return QStringLiteral("has no choices");
-            if (c.size() > 7)
+            if (c.size() > catalogue::limits::kChoices)
                 return QStringLiteral("has %1 choices, at most 7 fit").arg(c.size());
             for (const QByteArray& choice : c) {
-                if (choice.size() > 30)
+                if (choice.size() > catalogue::limits::kChoiceLength)
                     return QStringLiteral("choice \"%1\" is longer than 30 characters")
                         .arg(QString::fromLatin1(choice));
             }
@@ -524,7 +528,7 @@ private:
             if (f.format == Format::Speed) {
                 if (isEnd(l)) {
                     textLines = 0;
-                } else if (++textLines > 29) {
+                } else if (++textLines > catalogue::limits::kSpeedTextLines) {
                     lineProblem(f.path, lineNo, QStringLiteral("a text has at most 29 lines"));
                     textLines = 0;
                 }
@@ -551,7 +555,7 @@ private:
         }
         if (f.format == Format::StoryGin && separators < 2)
             problem(f.path, QStringLiteral("needs three sections separated by lines \"#\""));
-        if (f.format == Format::Horo && lines.size() < 356)
+        if (f.format == Format::Horo && lines.size() < catalogue::limits::kHoroscopeLines)
             problem(f.path, QStringLiteral("has %1, needs at least 356 (fixed line numbers)")
                                 .arg(count(lines.size(), "line")));
     }

@@ -23,6 +23,7 @@
 
 #include "commands.h"
 
+#include "engine/catalogue.h"
 #include "engine/cipher.h"
 #include "engine/cp1252.h"
 #include "engine/datafile.h"
@@ -98,7 +99,9 @@ int tryAnswer(int argc, char* argv[])
     vindra::Engine engine(messages, clock, 1);
     engine.item.exerciseCode = code;
     engine.str_postarray(line);
-    const QByteArray right = engine.item.fields[2];
+    // The field the forms take the right answer from (field 1 where the direction is reversed).
+    const QByteArray right =
+        engine.item.fields[static_cast<size_t>(vindra::catalogue::answerField(code))];
     writeLine(QByteArray::number(engine.svarstest(right, answer, mode)));
     writeLine(QByteArray::number(engine.GreenRedTest(answer, right)));
     return 0;

@@ -5,6 +5,7 @@
 //   vindra-register export --csv               the register as CSV (UTF-8) on standard output
 //   vindra-register add NAME [--password P]    registers a pupil with a fresh record
 //   vindra-register check                      reports damaged records and a truncated end
+//   vindra-register report --pdf F | --png F   the class overview on landscape A4 sheets
 //   vindra-register --help | --version
 //
 // The register is RDIAG.DIA in the results directory named by the directories file
@@ -18,6 +19,7 @@
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "platform/messages.h"
+#include "report.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -59,7 +61,8 @@ int usage(std::FILE* to = stderr)
     std::fputs("usage: vindra-register [--dir DIR] list\n"
                "       vindra-register [--dir DIR] export --csv\n"
                "       vindra-register [--dir DIR] add NAME [--password P]\n"
-               "       vindra-register [--dir DIR] check\n",
+               "       vindra-register [--dir DIR] check\n"
+               "       vindra-register [--dir DIR] report [--pdf FILE] [--png FILE]\n",
                to);
     return to == stdout ? 0 : 2;
 }
@@ -243,7 +246,7 @@ int add(DiagnosisRegister& reg, const QString& name, const QString& password)
 
 int main(int argc, char* argv[])
 {
-    QCoreApplication app(argc, argv);
+    const auto app = registerApplication(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
     if (args == QStringList{QStringLiteral("--help")})
         return usage(stdout);
@@ -276,6 +279,11 @@ int main(int argc, char* argv[])
         return exportCsv(reg);
     if (command == QLatin1String("check") && args.isEmpty())
         return check(reg);
+    if (command == QLatin1String("report")) {
+        if (const auto code = report(engine, args))
+            return *code;
+        return usage();
+    }
     if (command == QLatin1String("add") && !args.isEmpty()) {
         const QString name = args.takeFirst();
         QString password;

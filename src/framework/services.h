@@ -1,5 +1,7 @@
 #pragma once
 
+#include "formregistry.h"
+
 namespace vindra {
 
 class Clock;
@@ -11,8 +13,9 @@ class TextMeasure;
 class TDiagutform;
 class TUtskrift;
 
-/// The platform adapters that the forms use, handed from main() (real ones) or a test
-/// (fakes) to the main window, which passes them on to every form it opens.
+/// The platform adapters and long-lived windows that the forms use, handed from main()
+/// (real ones) or a test (fakes) to the main window, which passes them on to every window
+/// it opens.
 struct Services {
     Messages* messages = nullptr;
     TextMeasure* measure = nullptr;
@@ -25,6 +28,9 @@ struct Services {
     TUtskrift* utskrift = nullptr;
     /// The diagnosis printout form, created once at start and never shown.
     TDiagutform* diagutform = nullptr;
+    /// The forms the menus and the diagnosis protocol open (the program's own list, or a
+    /// test's). Null: none is available.
+    const FormRegistry* forms = nullptr;
 };
 
 } // namespace vindra

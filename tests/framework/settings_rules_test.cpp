@@ -1,7 +1,7 @@
 #include "platform/screen.h"
 #include "platform/textmeasure.h"
-#include "shell/regel.h"
-#include "shell/stallinu.h"
+#include "framework/regel.h"
+#include "framework/stallinu.h"
 #include "support/material.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ TEST(Regelform, PageNumbersAndTheMissingPage)
     const Services services{&inst.messages, nullptr, &screen, &inst.clock};
 
     {
-        TRegelform missing(*engine, services, 35051);
+        TRegelform missing(*engine, services, 35060);
         EXPECT_TRUE(missing.shownFile().isEmpty());
         ASSERT_EQ(inst.messages.texts().size(), 1);
     }
@@ -45,8 +45,8 @@ TEST(Regelform, PageNumbersAndTheMissingPage)
         EXPECT_TRUE(viewer.shownFile().endsWith("R31061.htm"));
     }
     {
-        TRegelform again(*engine, services, 35051);
-        EXPECT_TRUE(again.shownFile().endsWith("R31061.htm")) << "35051 keeps the previous page";
+        TRegelform again(*engine, services, 35060);
+        EXPECT_TRUE(again.shownFile().endsWith("R31061.htm")) << "a number without a page keeps the previous page";
     }
     EXPECT_EQ(engine->item.exerciseCode, 35042);
 }

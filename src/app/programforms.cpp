@@ -1,6 +1,7 @@
-#include "formregistry.h"
+#include "programforms.h"
 
 #include "exercises/skriva.h"
+#include "exercises/skriva2.h"
 
 namespace vindra {
 
@@ -8,6 +9,7 @@ const FormRegistry& programForms()
 {
     static const FormRegistry forms = {
         {"TSKRIV", modalForm<TSKRIV>()},
+        {"Tskriv2", modalForm<Tskriv2>()},
     };
     return forms;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/engine.h"
-#include "platform/services.h"
+#include "framework/services.h"
 
 #include <QDialog>
 

@@ -1,0 +1,93 @@
+#pragma once
+
+#include "session.h"
+
+namespace vindra {
+
+class Engine;
+
+/// What a round of an exercise does with its counts, the error list, the item draw and the
+/// diagnosis hand-over, without any window: the rules every exercise form shares. The state
+/// itself stays engine-wide (Engine::session), because the opener and the protocol read it
+/// too; this class is the one place that changes it while a form runs.
+class RoundSession {
+public:
+    explicit RoundSession(Engine& engine);
+
+    SessionMode mode() const;
+    const SessionState& state() const;
+
+    /// A form is created: no correction round, item 1, nothing right, and the round's
+    /// length by mode (10 items, 20 in a diagnosis round).
+    void start();
+
+    /// The next item becomes the current item line and its fields: the oldest recorded error
+    /// of this file in a correction round, else the next draw of the file's random order.
+    /// An answer is due from now on (outside worksheet mode).
+    void drawItem();
+
+    /// Whether the item on screen still waits for its answer. Cleared by the answer and by
+    /// the end of the round, so an answer given twice (or after the ending) is never counted.
+    bool answerDue() const { return m_answerDue; }
+    void setAnswerDue(bool due) { m_answerDue = due; }
+
+    /// The answer to the current item: counts it right (unless help was used for it) or
+    /// records the error, and for a re-asked error removes it or moves it to the back.
+    void record(bool right, bool helpUsed);
+
+    enum class Next {
+        NextItem,          ///< right, items left: the next item at once
+        ShowAnswer,        ///< wrong, items left: the right answer stays for the set time
+        ShowAnswerThenEnd, ///< wrong last item: the right answer stays, then the ending
+        End,               ///< right last item: the ending at once
+    };
+    /// Moves the item counter on after record().
+    Next advance();
+
+    /// The end of a round. `close`: the form closes (a test reported, or "Practise 2"
+    /// passed and the slot ready for its test); otherwise a praise line is due after a good
+    /// practice round, and correct errors is offered where the mode has it.
+    struct Ending {
+        bool close = false;
+        bool praise = false;
+        bool offerCorrection = false;
+    };
+    Ending end();
+
+    /// "Correct errors": a correction round over this file's recorded errors (at most 10,
+    /// or the saved length when that is shorter); a diagnosis practice becomes mode 5.
+    /// False, and nothing changes, where the mode has no correction round or the file has
+    /// no recorded error.
+    bool correctErrors();
+
+    /// "Continue": a new round (true) when the round is over, or, unless `keepCount`, when its
+    /// last item is on screen; else the same round goes on, its right count kept when
+    /// `keepCount` and started again at 0 otherwise. A new round always starts at 0.
+    bool continueRound(bool keepCount = false);
+
+    /// "Leave": the practice pass of a diagnosis practice and the test's hand-over.
+    void leave();
+
+    /// One 100 ms tick of a wait; true when the right answer has been shown long enough.
+    bool tick();
+    /// Space: the wait ends at the next tick.
+    void skipWait();
+    void resetTicks();
+
+    /// The recorded errors of the current data file.
+    int errorCountOfFile() const;
+    /// Whether the correct-errors button is offered now.
+    bool correctionOffered() const;
+
+private:
+    SessionState& s();
+    /// The practice of the diagnosis slot is passed: the slot is ready for its test again.
+    void practisePassed();
+
+    Engine& m_engine;
+    bool m_answerDue = false;
+    /// The diagnosis practice a correction round returns to.
+    SessionMode m_practiceMode = SessionMode::Practise1;
+};
+
+} // namespace vindra
