@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package bench format clean
+.PHONY: all deps configure build run test package bench screenshots format clean
 
 all: build
 
@@ -31,6 +31,9 @@ package: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+
+screenshots: build
+	$(BUILD)/bin/vindra-screenshots $(BUILD)/screenshots 1024x768 1920x1080
 
 format:
 	find src tools tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
