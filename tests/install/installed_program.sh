@@ -40,9 +40,11 @@ done
 [ "$(ls "$root/share/vindra/material")" = "$(printf 'BILD\nDATA\nLJUD\nREGLER')" ] ||
   fail "share/vindra/material holds more than the material: $(ls "$root/share/vindra/material")"
 
-# Every account writes the results, the high-score lists and the teacher's password file.
-for d in results scores material/DATA; do
-  [ "$(stat -c %a "$root/var/lib/vindra/$d")" = 777 ] || fail "var/lib/vindra/$d is not 0777"
+# Every account writes the results and the high-score lists and may create the teacher's
+# password file, which only its creator may then replace.
+for d in results=777 scores=777 material/DATA=1777; do
+  mode=$(stat -c %a "$root/var/lib/vindra/${d%=*}")
+  [ "$mode" = "${d#*=}" ] || fail "var/lib/vindra/${d%=*} has mode $mode, not ${d#*=}"
 done
 
 export HOME=$root/home XDG_CONFIG_HOME=$root/etc QT_QPA_PLATFORM=offscreen
