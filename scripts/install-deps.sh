@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Vindra need.
+# Installs the Debian 12 packages that building, running, testing and packaging Vindra need.
 # Idempotent: when every package is already installed it only checks and returns.
 set -euo pipefail
 
@@ -11,6 +11,8 @@ packages=(
   clang libclang-rt-14-dev
   fonts-liberation fontconfig
   espeak-ng sox poppler-utils
+  qt6-l10n-tools qt6-translations-l10n
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -20,6 +20,7 @@
 //   vindra-material speak LIST DIR           one WAV per line of a word list (espeak-ng)
 //   vindra-material list                     every file of fixed name in a material root
 //   vindra-material check DIR [--pending F]  verifies a material root
+//   vindra-material --help | --version
 
 #include "commands.h"
 #include "common/output.h"
@@ -60,13 +61,15 @@ void writeLine(const QByteArray& line)
     std::fputc('\n', stdout);
 }
 
-int usage()
+/// The commands: on standard error after wrong use (exit code 2), on standard output for
+/// --help (0).
+int usage(std::FILE* to = stderr)
 {
     std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n"
                "       vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER\n"
                "       vindra-material encode|datfiler|picture|speak|list|check ...\n",
-               stderr);
-    return 2;
+               to);
+    return to == stdout ? 0 : 2;
 }
 
 /// "try": the engine's own answer check and lamp on one item line.
@@ -112,6 +115,12 @@ int tryAnswer(int argc, char* argv[])
 
 int run(int argc, char* argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
+        return usage(stdout);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("vindra-material " VINDRA_VERSION);
+        return 0;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "try") == 0)
         return tryAnswer(argc, argv);
     if (argc >= 2) {
@@ -169,8 +178,8 @@ int run(int argc, char* argv[])
             if (!vindra::datafile::isItem(line))
                 continue;
             const vindra::datafile::ItemFields f = vindra::datafile::splitFields(line);
-            QByteArray out = QByteArray::number(f.fieldCount) + '\t' +
-                             QByteArray::number(f.alternativesCount);
+            QByteArray out =
+                QByteArray::number(f.fieldCount) + '\t' + QByteArray::number(f.alternativesCount);
             for (int i = 1; i <= f.fieldCount; ++i)
                 out += '\t' + f.field[static_cast<size_t>(i)];
             writeLine(out);

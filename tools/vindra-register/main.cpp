@@ -6,6 +6,7 @@
 //   vindra-register add NAME [--password P]    registers a pupil with a fresh record
 //   vindra-register check                      reports damaged records and a truncated end
 //   vindra-register report --pdf F | --png F   the class overview on landscape A4 sheets
+//   vindra-register --help | --version
 //
 // The register is RDIAG.DIA in the results directory named by the directories file
 // (Kelvo97.Ini); --dir DIR names another directory. Exit codes: 0 done, 1 refused or
@@ -55,15 +56,17 @@ int fail(const QString& text, int code = 1)
     return code;
 }
 
-int usage()
+/// The commands: on standard error after wrong use (exit code 2), on standard output for
+/// --help (0).
+int usage(std::FILE* to = stderr)
 {
     std::fputs("usage: vindra-register [--dir DIR] list\n"
                "       vindra-register [--dir DIR] export --csv\n"
                "       vindra-register [--dir DIR] add NAME [--password P]\n"
                "       vindra-register [--dir DIR] check\n"
                "       vindra-register [--dir DIR] report [--pdf FILE] [--png FILE]\n",
-               stderr);
-    return 2;
+               to);
+    return to == stdout ? 0 : 2;
 }
 
 qint64 total(const DiagnosisRecord& r)
@@ -253,6 +256,12 @@ int run(int argc, char* argv[])
 {
     const auto app = registerApplication(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
+    if (args == QStringList{QStringLiteral("--help")})
+        return usage(stdout);
+    if (args == QStringList{QStringLiteral("--version")}) {
+        out(QStringLiteral("vindra-register " VINDRA_VERSION "\n"));
+        return 0;
+    }
 
     StderrMessages messages;
     SystemClock clock;
