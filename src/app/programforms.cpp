@@ -2,6 +2,7 @@
 
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
+#include "exercises/skrivin.h"
 
 namespace vindra {
 
@@ -10,6 +11,7 @@ const FormRegistry& programForms()
     static const FormRegistry forms = {
         {"TSKRIV", modalForm<TSKRIV>()},
         {"Tskriv2", modalForm<Tskriv2>()},
+        {"TSkrivinf", modalForm<TSkrivinf>()},
     };
     return forms;
 }
