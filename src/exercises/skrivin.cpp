@@ -34,7 +34,8 @@ QString promptHtml(const QString& line, bool& inMark)
     auto flush = [&](bool marked) {
         if (run.isEmpty())
             return;
-        const QString escaped = run.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
+        const QString escaped =
+            run.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;"));
         html += marked ? QStringLiteral("<span style=\"color:%1\">%2</span>")
                              .arg(look::kGreen.name(), escaped)
                        : escaped;
@@ -98,8 +99,8 @@ TSkrivinf::TSkrivinf(Engine& engine, const Services& services, QWidget* parent)
     connect(bitbtn2, &QPushButton::clicked, this, &TSkrivinf::BitBtn2Click);
     connect(regelknapp, &QPushButton::clicked, this, &TSkrivinf::RegelknappClick);
     connect(lampknapp, &QPushButton::clicked, this, &TSkrivinf::LampknappClick);
-    LampShape = new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"),
-                         this);
+    LampShape =
+        new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"), this);
     connect(LampShape, &Lamp::pressed, this, &TSkrivinf::LampShapeMouseDown);
 }
 
@@ -145,23 +146,31 @@ void TSkrivinf::placeQuestionArea()
 
     m_left = InstruktionsLabel->x();
     m_right = Aster1->x() - u;
+    // In a diagnosis round the wider diagnosis panel stands where the progress boxes stand.
+    if (isDiagnosisRound(mode()))
+        m_right =
+            std::min(m_right, screen().width() - u / 2 - std::max(2 * Aster1->width(), 9 * u) - u);
     const int labelHeight = QFontMetrics(f).height();
     const int boxHeight = Edit1->height();
     m_linePitch = boxHeight * 3 / 2;
     const int below = InstruktionsLabel->y() + InstruktionsLabel->height();
     Label3->move(m_left, below + labelHeight);
     Label4->move(m_left, Label3->y() + labelHeight * 4 / 3);
-    // Room for two prompt lines above the sentence, whether the item has a prompt or not,
-    // so the sentence keeps its place from item to item.
-    m_sentenceTop = Label4->y() + labelHeight * 2;
+    // Where items have a prompt, room for its two lines whether an item has one or not, so
+    // the sentence keeps its place from item to item.
+    m_sentenceTop =
+        catalogue::gapPromptKind(code()) ? Label4->y() + labelHeight * 2 : below + labelHeight * 2;
 
     // The lamp button, the rules button and "&Help" in one row under the sentence's three
-    // possible lines, the help texts under the row.
+    // possible lines, the help texts under the row; the buttons as large as their captions.
     const int rowTop = m_sentenceTop + 3 * m_linePitch + u;
-    lampknapp->setGeometry(m_left, rowTop, 3 * u, 3 * u);
-    regelknapp->setGeometry(lampknapp->geometry().right() + 1 + u, rowTop, 10 * u, 3 * u);
+    const int buttonHeight = std::max(3 * u, bitbtn2->sizeHint().height());
+    auto buttonWidth = [u](QPushButton* b) { return std::max(10 * u, b->sizeHint().width() + u); };
+    lampknapp->setGeometry(m_left, rowTop, buttonHeight, buttonHeight);
+    regelknapp->setGeometry(lampknapp->geometry().right() + 1 + u, rowTop, buttonWidth(regelknapp),
+                            buttonHeight);
     LampShape->resize(boxHeight, boxHeight);
-    Label16->move(m_left, rowTop + 4 * u);
+    Label16->move(m_left, rowTop + buttonHeight + u);
     Label17->move(m_left, Label16->y() + labelHeight * 4 / 3);
 
     const bool practice = mode() == SessionMode::Practice;
@@ -169,7 +178,8 @@ void TSkrivinf::placeQuestionArea()
     // Without a rules button "&Help" follows the lamp button more closely.
     const QWidget* before = regelknapp->isVisibleTo(this) ? regelknapp : lampknapp;
     const int gapToHelp = regelknapp->isVisibleTo(this) ? u : u / 2;
-    bitbtn2->setGeometry(before->geometry().right() + 1 + gapToHelp, rowTop, 10 * u, 3 * u);
+    bitbtn2->setGeometry(before->geometry().right() + 1 + gapToHelp, rowTop, buttonWidth(bitbtn2),
+                         buttonHeight);
     lampknapp->setVisible(m_lampOffered && colorsLamp(mode()));
 }
 
@@ -277,8 +287,8 @@ void TSkrivinf::layOutLines()
         AnswerBox* b = box(p.gap);
         const QByteArray right = m_item.answers.value(p.gap - 1);
         const QFontMetrics fm(b->font());
-        const int w = fm.horizontalAdvance(QStringLiteral("ww")) + fm.horizontalAdvance(text(right)) +
-                      2 * b->textMargins().left() + 8;
+        const int w = fm.horizontalAdvance(QStringLiteral("ww")) +
+                      fm.horizontalAdvance(text(right)) + 2 * b->textMargins().left() + 8;
         b->setGeometry(x, top, w, boxHeight);
         b->setMaxLength(static_cast<int>(right.size()) + 10);
         x += w;
@@ -456,8 +466,7 @@ void TSkrivinf::setHelpEnabled(bool on)
     const int h = static_cast<int>(m_item.help.size());
     const bool helpLeft = m_helpStep < h && m_awaited != 0;
     bitbtn2->setEnabled(on && helpLeft);
-    if (on && helpLeft && mode() != SessionMode::DiagnosisTest &&
-        mode() != SessionMode::Worksheet)
+    if (on && helpLeft && mode() != SessionMode::DiagnosisTest && mode() != SessionMode::Worksheet)
         bitbtn2->show();
 }
 

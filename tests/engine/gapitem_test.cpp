@@ -20,12 +20,21 @@ struct ReadCase {
 TEST(GapItem, ReadsPromptSentenceAnswersAndHelp)
 {
     const ReadCase cases[] = {
-        {"I <am> here.#help one#help two", false, "", "I <am> here.", {"am"}, {"help one", "help two"}},
+        {"I <am> here.#help one#help two",
+         false,
+         "",
+         "I <am> here.",
+         {"am"},
+         {"help one", "help two"}},
         // Help texts stop at the first alternative, and an empty help field is no help.
         {"I <am> here.##second#&'m", false, "", "I <am> here.", {"am"}, {"second"}},
         {"I <am> here.#&'m", false, "", "I <am> here.", {"am"}, {}},
-        {"Jag <är> här.#I <am> <here>.#tips", true, "Jag <är> här.", "I <am> <here>.",
-         {"am", "here"}, {"tips"}},
+        {"Jag <är> här.#I <am> <here>.#tips",
+         true,
+         "Jag <är> här.",
+         "I <am> <here>.",
+         {"am", "here"},
+         {"tips"}},
         // Without a prompt, field 1 is the sentence and the help fields stay 3 and 4.
         {"She <is> out.##ute#borta", true, "", "She <is> out.", {"is"}, {"ute", "borta"}},
         // More than two marks: the first two are the gaps.

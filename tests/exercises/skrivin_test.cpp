@@ -118,7 +118,10 @@ protected:
         for (int i = 0; i < n; ++i)
             form->Timer3Timer();
     }
-    int errors() const { return engine->cache[static_cast<size_t>(engine->item.cacheSlot)].errorCount; }
+    int errors() const
+    {
+        return engine->cache[static_cast<size_t>(engine->item.cacheSlot)].errorCount;
+    }
     /// Draws on (answering right) until the item line contains `text`.
     void until(const QByteArray& text)
     {
@@ -391,8 +394,10 @@ TEST_F(Skrivin, WorksheetLinesBlankTheGapsOnly)
 TEST_F(Skrivin, MalformedLinesNeverStopTheRound)
 {
     // No gap, three gaps, an unclosed mark, an empty line of fields, a wide gap.
-    inst.data("ENG37021.DAT", kHeader + "No gap here.\nA <b> c <d> e <f> g.\nAn <open mark\n"
-                                        "#\n<" + QByteArray(300, 'w') + ">\n");
+    inst.data("ENG37021.DAT", kHeader +
+                                  "No gap here.\nA <b> c <d> e <f> g.\nAn <open mark\n"
+                                  "#\n<" +
+                                  QByteArray(300, 'w') + ">\n");
     ASSERT_TRUE(engine->Kolla("ENG37021.DAT"));
     open("ENG37021.DAT");
     for (int i = 0; i < 10; ++i) {
@@ -404,4 +409,3 @@ TEST_F(Skrivin, MalformedLinesNeverStopTheRound)
         tick3(30);
     EXPECT_TRUE(child<QWidget>("Panel1")->isVisible());
 }
-
