@@ -450,12 +450,20 @@ private:
                 return g;
             // The two gaps of an item share the line's alternatives: each one names the
             // answer of both gaps, "first/second", so neither gap accepts the other's.
-            if (marks(sentence)->size() == 2) {
-                for (int i = plainFields + 1; i <= f.fieldCount; ++i) {
-                    if (field(i).count('/') != 1)
-                        return QStringLiteral("an alternative of a two-gap sentence is written "
-                                              "\"first gap/second gap\": \"%1\"")
-                            .arg(QString::fromLatin1(field(i)));
+            const QList<QByteArray> gaps = *marks(sentence);
+            for (int i = plainFields + 1; i <= f.fieldCount; ++i) {
+                if (gaps.size() == 2 && field(i).count('/') != 1)
+                    return QStringLiteral("an alternative of a two-gap sentence is written "
+                                          "\"first gap/second gap\": \"%1\"")
+                        .arg(QString::fromLatin1(field(i)));
+                // A gap's box takes its answer's length and ten characters more.
+                const QList<QByteArray> parts =
+                    gaps.size() == 2 ? field(i).split('/') : QList<QByteArray>{field(i)};
+                for (qsizetype g = 0; g < parts.size() && g < gaps.size(); ++g) {
+                    if (parts[g].size() > gaps[g].size() + 10)
+                        return QStringLiteral("alternative \"%1\" does not fit the gap's box "
+                                              "(its answer and 10 characters)")
+                            .arg(QString::fromLatin1(parts[g]));
                 }
             }
             return {};
