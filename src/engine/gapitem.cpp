@@ -146,12 +146,4 @@ bool rightBeginning(QByteArray typed, const QByteArray& right, const datafile::I
     return false;
 }
 
-QByteArray unmarked(const QByteArray& text)
-{
-    QByteArray out = text;
-    out.replace('<', QByteArray());
-    out.replace('>', QByteArray());
-    return out;
-}
-
 } // namespace vindra::gap

@@ -58,7 +58,4 @@ QList<QByteArray> alternatives(const datafile::ItemFields& fields, int part);
 bool rightBeginning(QByteArray typed, const QByteArray& right, const datafile::ItemFields& fields,
                     int part);
 
-/// The text without its "<" ">" marks.
-QByteArray unmarked(const QByteArray& text);
-
 } // namespace vindra::gap
