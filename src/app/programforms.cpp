@@ -2,6 +2,7 @@
 
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
+#include "exercises/skrivin.h"
 
 namespace vindra {
 
@@ -10,6 +11,7 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
     static const QHash<QByteArray, FormCreator> forms = {
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
+        {"TSkrivinf", formCreator<TSkrivinf>()},
     };
     return forms;
 }

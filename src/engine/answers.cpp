@@ -3,6 +3,7 @@
 #include "engine.h"
 
 #include "cp1252.h"
+#include "gapitem.h"
 #include "platform/textmeasure.h"
 
 #include <algorithm>
@@ -142,19 +143,14 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
 quint16 Engine::svarstestPart(const QByteArray& right, const QByteArray& typed, int part,
                               int mode) const
 {
-    if (typed.isEmpty())
+    if (typed.isEmpty() && item.exerciseCode != 31021)
         return kAnswerEmpty;
+    datafile::ItemFields fields;
+    fields.field = item.fields;
+    fields.fieldCount = item.fieldCount;
+    fields.alternativesCount = item.alternativesCount;
     QList<QByteArray> candidates{right};
-    const int firstAlternative = item.fieldCount - item.alternativesCount + 1;
-    for (int f = std::max(firstAlternative, 2); f <= item.fieldCount && f <= datafile::kMaxFields;
-         ++f) {
-        QByteArray r = item.fields[static_cast<size_t>(f)];
-        const qsizetype slash = r.indexOf('/');
-        if (slash >= 0)
-            r = part == 1 ? r.left(slash) : r.mid(slash + 1);
-        if (!r.trimmed().isEmpty())
-            candidates.append(r);
-    }
+    candidates += gap::alternatives(fields, part);
     for (const QByteArray& candidate : candidates) {
         QByteArray r = cleaned(candidate);
         QByteArray t = cleaned(typed);

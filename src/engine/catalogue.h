@@ -105,6 +105,16 @@ bool twoAnswerLayoutA(int exerciseCode);
 /// The two-answer form's rules button is shown.
 bool twoAnswerRulesButton(int exerciseCode);
 
+/// The gap-filling form: field 1 is a prompt line and field 2 the gap sentence (when field 2
+/// is empty, field 1 is the sentence); otherwise field 1 is the gap sentence.
+bool gapPromptKind(int exerciseCode);
+/// The gap-filling form offers the help lamp.
+bool gapLampOffered(int exerciseCode);
+/// The gap-filling form shows its rules button (in practice rounds).
+bool gapRulesButton(int exerciseCode);
+/// The gap-filling form: the answer to the first gap never changes the error list.
+bool gapFirstAnswerKeepsErrorList(int exerciseCode);
+
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {
     const char* caption;    ///< UTF-8, exactly as shown

@@ -227,11 +227,11 @@ void ExerciseForm::setAnswerActive(bool on)
     }
 }
 
-void ExerciseForm::answerChecked(bool right)
+void ExerciseForm::answerChecked(bool right, bool changesErrorList)
 {
     if (!m_round.answerDue())
         return;
-    m_round.record(right, m_helpUsed != 0);
+    m_round.record(right, m_helpUsed != 0, changesErrorList);
     if (showsProgressBoxes(mode())) {
         Aster1->setRutNummer(Aster1->RutNummer() == Aster1->MaxAntalRutor() ? 0
                                                                             : Aster1->RutNummer() + 1);

@@ -3,7 +3,7 @@
 //   vindra-material scramble     scrambles every item line of standard input
 //   vindra-material unscramble   unscrambles every scrambled line of standard input
 //   vindra-material fields       prints the fields of every item line of standard input
-//   vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER
+//   vindra-material try [--mode 1|3] [--code N] [--gap 1|2] -- LINE ANSWER
 //                                checks ANSWER against item line LINE (scrambled or not) as
 //                                an exercise would: prints the answer check's result (0 right,
 //                                6000 empty, 60000 wrong) and then the lamp's (1 green, 2 red),
@@ -30,6 +30,7 @@
 #include "engine/cp1252.h"
 #include "engine/datafile.h"
 #include "engine/engine.h"
+#include "engine/gapitem.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 
@@ -66,7 +67,7 @@ void writeLine(const QByteArray& line)
 int usage(std::FILE* to = stderr)
 {
     std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n"
-               "       vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER\n"
+               "       vindra-material try [--mode 1|3] [--code N] [--gap 1|2] -- LINE ANSWER\n"
                "       vindra-material encode|datfiler|picture|speak|list|check ...\n",
                to);
     return to == stdout ? 0 : 2;
@@ -77,6 +78,7 @@ int tryAnswer(int argc, char* argv[])
 {
     int mode = 1;
     quint16 code = 0;
+    int gapNumber = 0;
     int i = 2;
     for (; i < argc; ++i) {
         const QByteArray arg = argv[i];
@@ -91,6 +93,9 @@ int tryAnswer(int argc, char* argv[])
             ok = ok && (mode == 1 || mode == 3);
         } else if (arg == "--code") {
             code = value.toUShort(&ok);
+        } else if (arg == "--gap") {
+            gapNumber = value.toInt(&ok);
+            ok = ok && (gapNumber == 1 || gapNumber == 2);
         }
         if (!ok)
             return usage();
@@ -105,6 +110,23 @@ int tryAnswer(int argc, char* argv[])
     vindra::Engine engine(messages, clock, 1);
     engine.item.exerciseCode = code;
     engine.str_postarray(line);
+    if (gapNumber != 0) {
+        // A gap sentence: the gap's own answer, checked as the gap exercise checks it.
+        const vindra::datafile::ItemFields fields = vindra::datafile::splitFields(line);
+        const vindra::gap::Item item =
+            vindra::gap::read(fields, vindra::catalogue::gapPromptKind(code));
+        if (gapNumber > item.answers.size()) {
+            writeLine("the line has no gap " + QByteArray::number(gapNumber));
+            return 1;
+        }
+        const QByteArray right = item.answers.at(gapNumber - 1);
+        const bool two = item.answers.size() == 2;
+        writeLine(QByteArray::number(two ? engine.svarstestPart(right, answer, gapNumber, mode)
+                                         : engine.svarstest(right, answer, mode)));
+        writeLine(vindra::gap::rightBeginning(answer, right, fields, two ? gapNumber : 0) ? "1"
+                                                                                        : "2");
+        return 0;
+    }
     // The field the forms take the right answer from (field 1 where the direction is reversed).
     const QByteArray right =
         engine.item.fields[static_cast<size_t>(vindra::catalogue::answerField(code))];
