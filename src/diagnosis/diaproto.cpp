@@ -10,6 +10,7 @@
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
 #include "framework/formregistry.h"
+#include "framework/look.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -214,6 +215,7 @@ void Tdiaprot::FormCreate()
     int left = u;
     for (QPushButton* b : {AvbrytButton, LosenButton, HjalpButton, SkrivutButton}) {
         b->setGeometry(left, buttonTop, buttonW, buttonH);
+        look::fitFont(b, b->text(), b->size());
         left += buttonW + u;
     }
 

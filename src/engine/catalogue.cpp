@@ -703,6 +703,16 @@ QByteArray endingPictureFile(int number)
     return "ENG" + threeDigits(number) + ".BMP";
 }
 
+QByteArray mainPictureSource(int number)
+{
+    return "SVG\\MAIN" + threeDigits(number) + ".SVG";
+}
+
+QByteArray endingPictureSource(int number)
+{
+    return "SVG\\END" + threeDigits(number) + ".SVG";
+}
+
 QByteArray soundPrefix(int exerciseCode)
 {
     for (const SoundEntry& s : kSounds) {

@@ -219,6 +219,13 @@ QByteArray mainPicturePrefix(int screenWidth);
 QByteArray mainPictureFile(const QByteArray& prefix, int number);
 /// "ENG" + three-digit number + ".BMP" ("ENG026.BMP").
 QByteArray endingPictureFile(int number);
+/// The SVG sources laid out beside the bitmaps ("SVG\MAIN007.SVG", "SVG\END007.SVG"). On a
+/// screen wider than the bitmaps are made for, or a high-density one, pictures are drawn from
+/// them at the size the screen needs.
+QByteArray mainPictureSource(int number);
+QByteArray endingPictureSource(int number);
+/// The widest screen the built main-window and ending bitmaps are made for.
+constexpr int kLargestBitmapScreenWidth = 1024;
 /// Size the ending pictures are built at; the exercise forms scale them keeping the aspect.
 constexpr int kEndingPictureWidth = 580;
 constexpr int kEndingPictureHeight = 350;

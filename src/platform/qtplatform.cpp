@@ -73,4 +73,11 @@ QSize QtScreen::size() const
     return {1024, 768};
 }
 
+double QtScreen::pixelRatio() const
+{
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        return s->devicePixelRatio();
+    return 1.0;
+}
+
 } // namespace vindra

@@ -27,6 +27,7 @@ public:
 class QtScreen : public Screen {
 public:
     QSize size() const override;
+    double pixelRatio() const override;
 };
 
 /// The QFont of a FontSpec, for forms that draw or lay out text.
