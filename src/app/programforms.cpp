@@ -4,6 +4,7 @@
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
 #include "games/falsku.h"
+#include "games/klock.h"
 
 namespace vindra {
 
@@ -14,6 +15,7 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
         {"TFalska", formCreator<TFalska>()},
+        {"TKlockan", formCreator<TKlockan>()},
     };
     return forms;
 }
