@@ -5,6 +5,7 @@
 #include "exercises/skrivin.h"
 #include "games/falsku.h"
 #include "games/klock.h"
+#include "games/stegra.h"
 
 namespace vindra {
 
@@ -16,6 +17,7 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSkrivinf", formCreator<TSkrivinf>()},
         {"TFalska", formCreator<TFalska>()},
         {"TKlockan", formCreator<TKlockan>()},
+        {"TStegran", formCreator<TStegran>()},
     };
     return forms;
 }
