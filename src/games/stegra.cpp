@@ -349,6 +349,7 @@ void TStegran::Edit2KeyPress()
     if (name.isEmpty())
         return;
     pupilName() = name;
+    m_started = true;
     sparastegring(m_save);
     UppgraderaNivRutan(m_level, 0);
     Gauge1->setValue(m_level);
@@ -611,6 +612,13 @@ void TStegran::pause()
 
 void TStegran::reject()
 {
+    // Esc in the name box opened from the bar goes back to the bar; at the start it leaves.
+    if (namnruta->isVisible() && m_started) {
+        namnruta->hide();
+        showBar();
+        Button1->setFocus();
+        return;
+    }
     if (Panel1->isVisible() || namnruta->isVisible() || worksheet()) {
         accept();
         return;

@@ -122,6 +122,7 @@ private:
     bool m_firstItem = true;
     bool m_answerDue = false;
     bool m_diploma = false;
+    bool m_started = false; ///< a name has been given: the game has begun
     bool m_lampOn = false;
 };
 

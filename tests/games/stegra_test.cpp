@@ -202,6 +202,10 @@ TEST_F(Stegran, ALevelIsSavedAndChosenAgain)
     QTest::keyClick(child("Edit1"), Qt::Key_Escape);
     child<QPushButton>("Button2")->click();
     EXPECT_TRUE(visible("namnruta"));
+    QTest::keyClick(child("Edit2"), Qt::Key_Escape); // back to the bar, not out of the game
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(visible("namnruta"));
+    child<QPushButton>("Button2")->click();
     EXPECT_EQ(child<QLineEdit>("Edit2")->text(), QStringLiteral("Alva"));
     enterName(QStringLiteral("Alva"));
     EXPECT_EQ(saved(), (QList<xact::Record>{{"Alva", 2}}));
