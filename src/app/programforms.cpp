@@ -1,7 +1,9 @@
 #include "programforms.h"
 
 #include "exercises/skriva.h"
+#include "exercises/flerabar.h"
 #include "exercises/skriva2.h"
+#include "words/listu.h"
 
 namespace vindra {
 
