@@ -1,7 +1,7 @@
 #include "programforms.h"
 
-#include "exercises/skriva.h"
 #include "exercises/flerabar.h"
+#include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "words/listu.h"
 
@@ -12,6 +12,8 @@ const FormRegistry& programForms()
     static const FormRegistry forms = {
         {"TSKRIV", modalForm<TSKRIV>()},
         {"Tskriv2", modalForm<Tskriv2>()},
+        {"TFLERBAR", modalForm<TFLERBAR>()},
+        {"Tlista", modalForm<Tlista>()},
     };
     return forms;
 }

@@ -159,7 +159,7 @@ TFLERBAR::TFLERBAR(Engine& engine, const Services& services, QWidget* parent)
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setFrameStyle(QFrame::Box | QFrame::Plain);
     Panel1->setAccessibleName(QStringLiteral("Words"));
     for (int i = 1; i <= catalogue::limits::kWordButtons; ++i) {
         auto* b = new WordButton(i, Panel1);
@@ -328,7 +328,8 @@ void TFLERBAR::showItem()
     Label4->move(kLeft, gapTop);
     Label5->setText(QStringLiteral("?"));
     Label5->adjustSize();
-    Label5->move(Label4->geometry().right() + 1, gapTop);
+    // A gap that opens the sentence starts at its left edge.
+    Label5->move(Label4->text().isEmpty() ? kLeft : Label4->geometry().right() + 1, gapTop);
     Label6->setText(text(m_afterGap));
     placeAfterGap();
     KorrektSvarLabel->setText(text(m_markedWord));

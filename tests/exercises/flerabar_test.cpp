@@ -194,8 +194,9 @@ TEST_F(FleraBar, ARoundByMouseAndKeysWithoutAnAnswerBox)
         for (int guard = 0; guard < 12 && focused() != target; ++guard)
             QTest::keyClick(focused(), Qt::Key_Right);
         ASSERT_EQ(focused(), target);
-        if (target != child(QStringLiteral("Panel2")))
+        if (target != child(QStringLiteral("Panel2"))) {
             EXPECT_EQ(child<QLabel>(QStringLiteral("Label5"))->text(), marked());
+        }
         QTest::keyClick(target, Qt::Key_Return);
     }
     EXPECT_EQ(engine->session.rightCount, 9);
@@ -210,7 +211,6 @@ TEST_F(FleraBar, PointingAtAWordShowsItInTheGap)
     open("ENG37011.DAT");
     auto* gap = child<QLabel>(QStringLiteral("Label5"));
     auto* after = child<QLabel>(QStringLiteral("Label6"));
-    EXPECT_EQ(gap->text(), "?");
     QPushButton* wrong = buttonFor(false);
     QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
     QApplication::sendEvent(wrong, &enter);
@@ -236,6 +236,7 @@ TEST_F(FleraBar, AWrongChoiceShowsTheRightWordUntilTheNextItem)
     QTest::keyClick(form.get(), Qt::Key_Space);
     tick(1);
     EXPECT_FALSE(shown->isVisible());
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label5"))->text(), "?");
     EXPECT_TRUE(child(QStringLiteral("Panel1"))->isVisible());
     EXPECT_EQ(engine->session.itemCounter, 2);
 }
@@ -266,8 +267,9 @@ TEST_F(FleraBar, AWrongArticleIsExplained)
             SCOPED_TRACE(c.item);
             EXPECT_EQ(child<QLabel>(QStringLiteral("Label9"))->text(), c.first);
             EXPECT_EQ(child<QLabel>(QStringLiteral("Label10"))->isVisible(), !c.second.isEmpty());
-            if (!c.second.isEmpty())
+            if (!c.second.isEmpty()) {
                 EXPECT_EQ(child<QLabel>(QStringLiteral("Label10"))->text(), c.second);
+            }
         }
         tick(30, i == 9);
     }
