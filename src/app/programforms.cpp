@@ -7,14 +7,30 @@
 
 namespace vindra {
 
+const QHash<QByteArray, FormCreator>& programFormCreators()
+{
+    static const QHash<QByteArray, FormCreator> forms = {
+        {"TSKRIV", formCreator<TSKRIV>()},
+        {"Tskriv2", formCreator<Tskriv2>()},
+        {"TFLERBAR", formCreator<TFLERBAR>()},
+        {"Tlista", formCreator<Tlista>()},
+    };
+    return forms;
+}
+
 const FormRegistry& programForms()
 {
-    static const FormRegistry forms = {
-        {"TSKRIV", modalForm<TSKRIV>()},
-        {"Tskriv2", modalForm<Tskriv2>()},
-        {"TFLERBAR", modalForm<TFLERBAR>()},
-        {"Tlista", modalForm<Tlista>()},
-    };
+    static const FormRegistry forms = [] {
+        FormRegistry runners;
+        const auto& creators = programFormCreators();
+        for (auto it = creators.begin(); it != creators.end(); ++it) {
+            runners.insert(it.key(), [create = it.value()](Engine& engine, const Services& services,
+                                                           QWidget* parent) {
+                create(engine, services, parent)->exec();
+            });
+        }
+        return runners;
+    }();
     return forms;
 }
 

@@ -36,6 +36,33 @@ void stripOnePunctuation(QByteArray& s)
         s.chop(1);
 }
 
+/// The characters a keyboard or a word processor gives in place of the apostrophe: the acute
+/// accent (the key beside Backspace on a Swedish keyboard), the grave accent and the two
+/// typographic single quotes. "I´m" and "I’m" are the same answer as "I'm".
+bool isApostropheLookalike(char c)
+{
+    switch (static_cast<unsigned char>(c)) {
+    case 0x60: // `
+    case 0x91: // left single quotation mark
+    case 0x92: // right single quotation mark
+    case 0xB4: // acute accent
+        return true;
+    default:
+        return false;
+    }
+}
+
+/// `s` with every apostrophe look-alike made the apostrophe, and in capitals when the
+/// comparison ignores letter case.
+QByteArray comparable(QByteArray s, bool ignoreCase)
+{
+    for (char& c : s) {
+        if (isApostropheLookalike(c))
+            c = '\'';
+    }
+    return ignoreCase ? cp1252::toUpper(s) : s;
+}
+
 QByteArray cleaned(const QByteArray& s)
 {
     QByteArray out;
@@ -100,8 +127,7 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
         r = cleaned(r);
         t = cleaned(t);
 
-        const bool match = mode == 3 ? cp1252::toUpper(r) == cp1252::toUpper(t) : r == t;
-        if (match)
+        if (comparable(r, mode == 3) == comparable(t, mode == 3))
             return kAnswerRight;
     }
     return kAnswerWrong;
@@ -130,27 +156,34 @@ quint16 Engine::svarstestPart(const QByteArray& right, const QByteArray& typed, 
         stripOnePunctuation(t);
         r = cleaned(r);
         t = cleaned(t);
-        if (mode == 3 ? cp1252::toUpper(r) == cp1252::toUpper(t) : r == t)
+        if (comparable(r, mode == 3) == comparable(t, mode == 3))
             return kAnswerRight;
     }
     return kAnswerWrong;
 }
 
-quint8 Engine::GreenRedTest(QByteArray typed, const QByteArray& right) const
+quint8 Engine::GreenRedTest(QByteArray typed, const QByteArray& right, int mode) const
 {
     if (typed.isEmpty())
         return 2;
     if (typed.front() == ' ')
         typed.remove(0, 1);
     const qsizetype n = typed.size();
-    if (right.left(n) == typed)
+    // The lamp judges the beginning by the same rule as the answer check, so a beginning of
+    // an answer the check would accept never shows red.
+    const bool ignoreCase = mode == 3;
+    typed = comparable(typed, ignoreCase);
+    auto begins = [&](const QByteArray& answer) {
+        return comparable(answer.left(n), ignoreCase) == typed;
+    };
+    if (begins(right))
         return 1;
     if (item.alternativesCount == 0)
         return 2;
     const int from = item.fieldCount;
     const int to = std::max(1, item.fieldCount - item.alternativesCount);
     for (int f = from; f >= to; --f) {
-        if (f <= datafile::kMaxFields && item.fields[static_cast<size_t>(f)].left(n) == typed)
+        if (f <= datafile::kMaxFields && begins(item.fields[static_cast<size_t>(f)]))
             return 1;
     }
     return 2;

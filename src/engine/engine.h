@@ -200,9 +200,10 @@ public:
     /// split last by `str_postarray`, taken from the end of the line. Blanks are cleaned and
     /// one punctuation mark ("!", ",", ".", "?", diaeresis, soft hyphen) is stripped from each
     /// end of both texts; the typed text keeps its stripping for the next candidate. Mode 1
-    /// compares letter for letter, mode 3 in cp1252 capitals. Returns kAnswerRight,
-    /// kAnswerEmpty (nothing typed; not in exercise 31021, where an empty answer is checked)
-    /// or kAnswerWrong.
+    /// compares letter for letter, mode 3 in cp1252 capitals. In both modes the acute and
+    /// grave accents and the typographic single quotes count as the apostrophe, so "I´m" and
+    /// "I’m" are "I'm". Returns kAnswerRight, kAnswerEmpty (nothing typed; not in exercise
+    /// 31021, where an empty answer is checked) or kAnswerWrong.
     quint16 svarstest(const QByteArray& right, const QByteArray& typed, int mode) const;
 
     /// The answer check of one of two answers to an item (the two-answer form): the
@@ -213,9 +214,11 @@ public:
                           int mode) const;
 
     /// The lamp: 1 when `typed` (one leading blank dropped) is a beginning of `right` or of
-    /// one of the current item's alternatives (or the field before them), letter case
-    /// included; 2 otherwise and for an empty text.
-    quint8 GreenRedTest(QByteArray typed, const QByteArray& right) const;
+    /// one of the current item's alternatives (or the field before them); 2 otherwise and
+    /// for an empty text. `mode` is the comparison mode of the form's answer check, whose
+    /// rules the lamp follows: letter case counts in mode 1 and not in mode 3, and the
+    /// apostrophe look-alikes count as the apostrophe in both.
+    quint8 GreenRedTest(QByteArray typed, const QByteArray& right, int mode = 1) const;
 
     /// `text` without leading and trailing blanks and with every run of blanks made one.
     /// Only code 32 counts as a blank.

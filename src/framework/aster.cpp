@@ -71,6 +71,13 @@ void TAster::setRutNummer(int v)
 {
     if (v == m_rutNummer)
         return;
+    if (m_rutNummer >= m_max && m_max > 0) {
+        // A full column starts its next cycle with every mark right and new looks. Done here,
+        // not when the full column is painted, so that every repaint of it shows the same
+        // boxes.
+        m_right.fill(true);
+        chooseLooks();
+    }
     m_rutNummer = v;
     updateDescription();
     update();
@@ -196,12 +203,6 @@ void TAster::paintEvent(QPaintEvent*)
     for (int b = 0; b < M; ++b)
         p.drawRect(QRect(0, b * S, W - 1, S - 1)); // the outline lies inside the box
 
-    if (n == M) {
-        // The next cycle starts with every mark right and new looks; a later repaint of the
-        // same state shows only stars.
-        m_right.fill(true);
-        chooseLooks();
-    }
 }
 
 } // namespace vindra

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDialog>
 #include <QHash>
 
 #include <functional>
@@ -34,6 +35,18 @@ std::unique_ptr<Form> createForm(Engine& engine, const Services& services, QWidg
     auto form = std::make_unique<Form>(engine, services, parent);
     form->FormCreate();
     return form;
+}
+
+/// Creates a form ready to show (constructed and started), for the windows that show forms
+/// other than modally: screenshots, benchmarks.
+using FormCreator = std::function<std::unique_ptr<QDialog>(Engine& engine, const Services& services,
+                                                           QWidget* parent)>;
+
+template <class Form> FormCreator formCreator()
+{
+    return [](Engine& engine, const Services& services, QWidget* parent) -> std::unique_ptr<QDialog> {
+        return createForm<Form>(engine, services, parent);
+    };
 }
 
 /// A runner for a form class: created by createForm(), shown modally, freed when it closes.

@@ -58,6 +58,15 @@ TEST(Svarstest, CandidatesCleaningAndModes)
         {"x#a#&b#", "b", 1, 31051, 0}, // trailing "#": alternatives counted from the last field
         {"x#one#&two", "..two..", 1, 31051, 0}, // the typed text's stripping accumulates
         {"x#one", "..one..", 1, 31051, 60000},
+        // Apostrophe look-alikes: acute accent, right and left single quotes, grave accent.
+        {"x#I'm here", "I\xB4m here", 3, 31051, 0},
+        {"x#I'm here", "i\x92M HERE", 3, 31051, 0},
+        {"x#I'm here", "I\x91m here", 1, 31051, 0},
+        {"x#I'm here", "I`m here", 1, 31051, 0},
+        {"x#I\x92m here", "I'm here", 1, 31051, 0}, // a typographic quote in the file
+        {"x#don't#&do not", "don\xB4t", 3, 31051, 0},
+        {"x#I'm here", "Im here", 3, 31051, 60000},
+        {"x#I'm here", "I\"m here", 3, 31051, 60000},
     };
     AnswerEngine a;
     for (const Case& c : cases) {
@@ -66,30 +75,70 @@ TEST(Svarstest, CandidatesCleaningAndModes)
     }
 }
 
+TEST(Svarstest, PartsOfTwoAnswers)
+{
+    // question # first answer # second answer # help # &first/second alternatives
+    const char* line = "lie (ligga)#lay#lain#hj\xE4lp#&laid/laid#lied";
+    struct Case {
+        int field;
+        int part;
+        const char* typed;
+        quint16 expected;
+    };
+    const Case cases[] = {
+        {2, 1, "lay", 0},      {3, 2, "lain", 0},  {2, 1, "laid", 0},
+        {3, 2, "laid", 0},     {2, 1, "lied", 0},  {3, 2, "lied", 0}, // no "/": both parts
+        {2, 1, "lain", 60000}, {3, 2, "", 6000},
+    };
+    AnswerEngine a;
+    a.engine.item.exerciseCode = 32012;
+    a.engine.str_postarray(line);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(a.engine.svarstestPart(a.engine.item.fields[static_cast<size_t>(c.field)],
+                                         c.typed, c.part, 1),
+                  c.expected);
+    }
+    // The apostrophe look-alikes count here as well.
+    a.engine.str_postarray("x#I'm not#he isn't#h");
+    EXPECT_EQ(a.engine.svarstestPart(a.engine.item.fields[2], "I\xB4m not", 1, 1), 0);
+    EXPECT_EQ(a.engine.svarstestPart(a.engine.item.fields[3], "he isn\x92t", 2, 1), 0);
+}
+
 TEST(GreenRedTest, BeginningsOfTheAnswerAndItsAlternatives)
 {
     struct Case {
         const char* line;
         const char* typed;
+        int mode;
         quint8 expected;
     };
     const Case cases[] = {
-        {"x#the house", "the h", 1},
-        {"x#the house", "the x", 2},
-        {"x#the house", "The", 2},
-        {"x#the house", "", 2},
-        {"x#the house", " the", 1},  // one leading blank is dropped
-        {"x#the house", "  the", 2}, // but only one
-        {"x#the house", "the house and", 2},
-        {"is#\xE4r#&blir#var", "bl", 1},
-        {"is#\xE4r#&blir#var", "va", 1},
-        {"is#\xE4r#&blir#var", "is", 2}, // field 1 is not an answer
+        {"x#the house", "the h", 1, 1},
+        {"x#the house", "the x", 1, 2},
+        {"x#the house", "The", 1, 2},
+        {"x#the house", "", 1, 2},
+        {"x#the house", " the", 1, 1},  // one leading blank is dropped
+        {"x#the house", "  the", 1, 2}, // but only one
+        {"x#the house", "the house and", 1, 2},
+        {"is#\xE4r#&blir#var", "bl", 1, 1},
+        {"is#\xE4r#&blir#var", "va", 1, 1},
+        {"is#\xE4r#&blir#var", "is", 1, 2}, // field 1 is not an answer
+        // A form whose answer check ignores letter case lights the lamp the same way.
+        {"x#the baby is crying", "The baby", 3, 1},
+        {"x#the house", "THE X", 3, 2},
+        {"is#\xE4r#&blir#var", "VA", 3, 1},
+        {"x#\xE5ret", "\xC5R", 3, 1},
+        {"x#\xE5ret", "\xC5R", 1, 2},
+        {"x#I'm late", "I\xB4m", 1, 1},
+        {"x#I'm late", "i\x92M L", 3, 1},
+        {"x#I'm late", "Im", 3, 2},
     };
     AnswerEngine a;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.line) + " / " + c.typed);
         a.engine.str_postarray(c.line);
-        EXPECT_EQ(a.engine.GreenRedTest(c.typed, a.engine.item.fields[2]), c.expected);
+        EXPECT_EQ(a.engine.GreenRedTest(c.typed, a.engine.item.fields[2], c.mode), c.expected);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "platform/screen.h"
 #include "platform/textmeasure.h"
 #include "support/material.h"
+#include "support/modal.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -221,11 +222,9 @@ TEST_F(Skriva, RulesButtonAndPrefixStayAfterViewingTheRules)
     EXPECT_EQ(child<QLabel>("FrageLabel2")->text(), "Ask me if I likes tea");
     auto* rules = child<QPushButton>("BitBtn2");
     EXPECT_TRUE(rules->isVisible());
-    QTimer::singleShot(0, [] {
-        if (auto* w = QApplication::activeModalWidget())
-            w->close();
-    });
+    test::NextModal viewer;
     rules->click();
+    EXPECT_EQ(viewer.className(), "vindra::TRegelform");
     EXPECT_EQ(engine->item.exerciseCode, 35102);
     EXPECT_TRUE(inst.messages.entries().isEmpty());
     answer(true);

@@ -8,6 +8,7 @@
 #include "platform/textmeasure.h"
 #include "shell/engel.h"
 #include "support/material.h"
+#include "support/modal.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,24 +32,10 @@ struct Opened {
 inline Opened closeNextModal(const std::function<void()>& action,
                              const std::function<void(QWidget*)>& inspect = {})
 {
-    Opened seen;
-    QTimer::singleShot(0, [&seen, inspect] {
-        QWidget* w = QApplication::activeModalWidget();
-        if (!w)
-            return;
-        seen.name = w->objectName();
-        seen.className = QString::fromLatin1(w->metaObject()->className());
-        if (inspect)
-            inspect(w);
-        // done() ends the modal loop even where Esc (reject) only pauses an exercise.
-        if (auto* d = qobject_cast<QDialog*>(w))
-            d->done(QDialog::Rejected);
-        else
-            w->close();
-    });
+    NextModal modal(inspect);
     action();
     QCoreApplication::processEvents();
-    return seen;
+    return Opened{modal.name(), modal.className(), {}};
 }
 
 /// Ten item lines "question n#answer n", enough for any exercise's round.

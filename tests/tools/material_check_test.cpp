@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 
 using vindra::test::materialTool;
 using vindra::test::ToolRun;
@@ -168,4 +169,64 @@ TEST(MaterialCheck, EachBreakageIsReported)
         EXPECT_TRUE(r.out.contains(c.report)) << r.out.constData();
         EXPECT_TRUE(r.out.contains(" problems\n")) << r.out.constData();
     }
+}
+
+TEST(MaterialCheck, AnswerPolicy)
+{
+    // Each item line either keeps the policy (nullptr) or is reported with the text given.
+    struct Case {
+        const char* line;
+        const char* report;
+    };
+    const Case cases[] = {
+        {"a#colour#&colours", "the American spelling \"color\" of \"colour\" is not accepted"},
+        {"b#colour#&color", nullptr},
+        {"c#color", "the British spelling \"colour\" of \"color\" is not accepted"},
+        {"d#she is practising", "the American spelling \"she is practicing\""},
+        {"e#practice", nullptr}, // the British noun as well
+        {"f#he travelled", "the American spelling \"he traveled\""},
+        {"g#it's raining", "the full form \"it is raining\" of \"it's raining\" is not accepted"},
+        {"h#it is raining",
+         "the contracted form \"it's raining\" of \"it is raining\" is not accepted"},
+        {"i#it is raining#&it's raining", nullptr},
+        {"j#I know where it is", nullptr}, // no contraction at the end of a clause
+        {"k#he has a dog", nullptr},       // "has" as a verb of its own
+        {"l#he has eaten", "the contracted form \"he's eaten\" of \"he has eaten\""},
+        {"m#she is not here#&she isn't here", nullptr}, // one contracted form is enough
+        {"n#Don't you like it?", nullptr},              // the full form changes the word order
+        {"o#I\xB4m late#&I am late", nullptr},          // a look-alike apostrophe
+        {"p#I cannot swim", "the contracted form \"I can't swim\" of \"I cannot swim\""},
+        {"q#the baby's crying", nullptr}, // after a noun "'s" may be the genitive
+        {"r#we will be late#&we'll be late#we shall be late", nullptr},
+        {"s#We don't know.#&We do not know.", nullptr},
+        {"t#The letter was written a hundred years ago.", nullptr}, // 42 and an end mark
+        {"u#The letter was written one hundred years ago.",
+         "the answer \"The letter was written one hundred years ago\" has 44 characters"},
+    };
+    GoodRoot root;
+    QByteArray file = "$Svar\n$\xA7Skriv svaret.\n";
+    for (const Case& c : cases)
+        file += QByteArray(c.line) + '\n';
+    root.put("DATA/ENG31051.DAT", file);
+    // An instruction that asks for British spelling, or for the short form, spares its file
+    // that rule.
+    root.put("DATA/ENG35034.DAT",
+             "$\xA7Skriv imperfekt (brittisk engelska).\n" + tenItems("travel N#travelled N"));
+    root.put("DATA/ENG35061.DAT",
+             "$\xA7Skriv den sammandragna formen.\n" + tenItems("it is N#it's N"));
+
+    const ToolRun r = root.check();
+    const QByteArray out = r.out;
+    ASSERT_TRUE(out.endsWith(" problems\n")) << out.constData() << r.err.constData();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(c.line);
+        const QByteArray prefix = "DATA/ENG31051.DAT: line " + QByteArray::number(i + 3) + ": ";
+        if (c.report)
+            EXPECT_TRUE(out.contains(QByteArray(prefix + c.report))) << out.constData();
+        else
+            EXPECT_FALSE(out.contains(prefix)) << out.constData();
+    }
+    EXPECT_FALSE(out.contains("ENG35034.DAT: line")) << out.constData();
+    EXPECT_FALSE(out.contains("ENG35061.DAT: line")) << out.constData();
 }

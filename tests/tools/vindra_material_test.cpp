@@ -51,7 +51,7 @@ TEST(VindraMaterial, TryChecksAnAnswerAsAnExerciseWould)
         {{"--", "is#\u00e4r#&blir#var", "blir"}, "0\n1\n"},
         {{"--", "is#\u00e4r#&blir#var", "\u00e4"}, "60000\n1\n"},
         {{"--", "x#the house", "The house"}, "60000\n2\n"},
-        {{"--mode", "3", "--", "x#\u00e5r", "\u00c5R"}, "0\n2\n"},
+        {{"--mode", "3", "--", "x#\u00e5r", "\u00c5R"}, "0\n1\n"}, // the lamp ignores case too
         {{"--", "x#a house", ""}, "6000\n2\n"},
         {{"--code", "31021", "--", "x#", ""}, "0\n2\n"},
         {{"--", scrambled, "a house."}, "0\n2\n"},

@@ -1,6 +1,7 @@
 // The material checker: every file the program can open from a material root is present,
 // accepted by the engine and laid out as its form expects.
 
+#include "answerpolicy.h"
 #include "commands.h"
 
 #include "engine/catalogue.h"
@@ -318,6 +319,11 @@ private:
         const int headerLines = f.format == Format::WordList ? 5 : 6;
         QSet<QByteArray> words;
         QHash<int, int> levels;
+        QByteArray instruction;
+        for (const QByteArray& line : lines) {
+            if (datafile::classify(line) == datafile::LineKind::Instruction)
+                instruction = line.mid(2);
+        }
         int lineNo = 0;
         for (const QByteArray& line : lines) {
             ++lineNo;
@@ -343,6 +349,9 @@ private:
             const QString fault = checkItem(f.format, code, line, words, levels);
             if (!fault.isEmpty())
                 lineProblem(f.path, lineNo, fault);
+            for (const QString& finding :
+                 answerPolicyFindings(instruction, typedAnswers(f.format, line)))
+                lineProblem(f.path, lineNo, finding);
         }
 
         if (f.format == Format::Word && words.size() > catalogue::limits::kWordButtons)

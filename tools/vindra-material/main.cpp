@@ -6,7 +6,8 @@
 //   vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER
 //                                checks ANSWER against item line LINE (scrambled or not) as
 //                                an exercise would: prints the answer check's result (0 right,
-//                                6000 empty, 60000 wrong) and then the lamp's (1 green, 2 red)
+//                                6000 empty, 60000 wrong) and then the lamp's (1 green, 2 red),
+//                                both by the rules of the comparison mode
 //
 // Input and output are the material's own bytes (cp1252); output lines end in LF. The
 // arguments of "try" are UTF-8, as a terminal types them.
@@ -100,7 +101,7 @@ int tryAnswer(int argc, char* argv[])
     const QByteArray right =
         engine.item.fields[static_cast<size_t>(vindra::catalogue::answerField(code))];
     writeLine(QByteArray::number(engine.svarstest(right, answer, mode)));
-    writeLine(QByteArray::number(engine.GreenRedTest(answer, right)));
+    writeLine(QByteArray::number(engine.GreenRedTest(answer, right, mode)));
     return 0;
 }
 

@@ -1,0 +1,161 @@
+// Pictures of the program's windows for people to look at: the main window, a menu and every
+// registered exercise form (in practice, after a wrong answer, in the diagnosis and in
+// worksheet mode), drawn offscreen on the built material at the screen sizes asked for.
+//
+//   vindra-screenshots OUTDIR [WIDTHxHEIGHT ...]     (default 1024x768 1920x1080)
+
+#include "app/programforms.h"
+#include "engine/catalogue.h"
+#include "engine/engine.h"
+#include "platform/clock.h"
+#include "platform/ini.h"
+#include "platform/messages.h"
+#include "platform/printer.h"
+#include "platform/qtplatform.h"
+#include "platform/screen.h"
+#include "shell/engel.h"
+#include "shell/menuwindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLineEdit>
+
+#include <cstdio>
+#include <memory>
+
+using namespace vindra;
+
+namespace {
+
+QSize parseSize(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'));
+    if (parts.size() != 2)
+        return {};
+    return {parts[0].toInt(), parts[1].toInt()};
+}
+
+bool save(QWidget& w, const QString& path)
+{
+    QApplication::processEvents();
+    const bool ok = w.grab().save(path);
+    std::fprintf(stderr, "%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+/// The first menu button that opens `form` on a data file.
+const catalogue::MenuButton* buttonFor(const QByteArray& form)
+{
+    for (const catalogue::Menu& m : catalogue::menus())
+        for (const catalogue::MenuButton& b : m.buttons)
+            if (b.dataFile && form == b.target)
+                return &b;
+    return nullptr;
+}
+
+/// The diagnosis test slot that `form` runs, if any.
+const catalogue::DiagnosisSlot* slotFor(const QByteArray& form)
+{
+    for (const catalogue::DiagnosisSlot& s : catalogue::diagnosisSlots())
+        if (form == s.testForm)
+            return &s;
+    return nullptr;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: vindra-screenshots OUTDIR [WIDTHxHEIGHT ...]\n");
+        return 2;
+    }
+    const QString out = args[0];
+    QDir().mkpath(out);
+    QStringList sizes = args.mid(1);
+    if (sizes.isEmpty())
+        sizes = {QStringLiteral("1024x768"), QStringLiteral("1920x1080")};
+
+    int failures = 0;
+    for (const QString& sizeText : sizes) {
+        const QSize size = parseSize(sizeText);
+        if (size.isEmpty()) {
+            std::fprintf(stderr, "not a size: %s\n", qPrintable(sizeText));
+            return 2;
+        }
+        RecordingMessages messages;
+        QtTextMeasure measure;
+        FixedScreen screen(size);
+        FixedClock clock;
+        RecordingPrinter printer;
+        Services services{&messages, &measure, &screen, &clock, nullptr, &printer};
+        services.forms = &programForms();
+        auto engine = std::make_unique<Engine>(messages, clock, 7);
+        if (!engine->unitStartup(findWindowsDirectory(QApplication::applicationDirPath()))) {
+            std::fprintf(stderr, "the material was not found\n");
+            return 1;
+        }
+        TEngel engel(std::move(engine), services);
+        engel.resize(size);
+        engel.show();
+        Engine& e = engel.engine();
+        const QString suffix = QLatin1Char('_') + sizeText + QStringLiteral(".png");
+        failures += !save(engel, out + QStringLiteral("/main") + suffix);
+
+        {
+            TMenuWindow menu(e, services, *catalogue::menu("TF3"));
+            menu.show();
+            failures += !save(menu, out + QStringLiteral("/menu_TF3") + suffix);
+        }
+
+        const QList<QByteArray> forms = programForms().keys();
+        for (const QByteArray& name : forms) {
+            struct Shot {
+                const char* label;
+                SessionMode mode;
+                QByteArray file;
+            };
+            QList<Shot> shots;
+            if (const catalogue::MenuButton* b = buttonFor(name)) {
+                shots.append({"practice", SessionMode::Practice, b->dataFile});
+                shots.append({"worksheet", SessionMode::Worksheet, b->dataFile});
+            }
+            if (const catalogue::DiagnosisSlot* s = slotFor(name)) {
+                e.diagnosis.currentSlot = s->slot;
+                shots.append({"diagnosis", SessionMode::DiagnosisTest, s->testFile});
+            }
+            for (const Shot& shot : shots) {
+                e.session.mode = shot.mode;
+                e.setCurrentFileName(shot.file);
+                if (!e.Kolla(shot.file)) {
+                    ++failures;
+                    continue;
+                }
+                std::unique_ptr<QDialog> form = programFormCreators()[name](e, services, nullptr);
+                form->show();
+                const QString base = out + QLatin1Char('/') + QString::fromLatin1(name) +
+                                     QLatin1Char('_') + QLatin1String(shot.label);
+                failures += !save(*form, base + suffix);
+                if (shot.mode == SessionMode::Practice) {
+                    // After a wrong answer: the right answer is shown.
+                    for (QLineEdit* box : form->findChildren<QLineEdit*>()) {
+                        if (box->isVisible() && box->isEnabled()) {
+                            box->setText(QStringLiteral("?"));
+                            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+                            QApplication::sendEvent(box, &enter);
+                        }
+                    }
+                    failures += !save(*form, base + QStringLiteral("_wrong") + suffix);
+                }
+                form->done(0);
+            }
+        }
+        e.session.mode = SessionMode::Practice;
+    }
+    return failures == 0 ? 0 : 1;
+}
