@@ -1,8 +1,8 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README, `make run` and `make test`, and `make package` for a school.
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench screenshots format clean
+.PHONY: all deps configure build run test package bench screenshots format clean
 
 all: build
 
@@ -22,6 +22,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, in $(BUILD)/package, checked by lintian.
+package: build
+	rm -rf $(BUILD)/package
+	cd $(BUILD) && cpack -G DEB -B "$(abspath $(BUILD))/package"
+	lintian --fail-on error $(BUILD)/package/vindra_*.deb
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages that building, running and testing Vindra need.
+# Installs the Debian 12 packages that building, running, testing and packaging Vindra need.
 # Idempotent: when every package is already installed it only checks and returns.
 set -euo pipefail
 
@@ -8,9 +8,11 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libgl-dev
   qt6-qpa-plugins libqt6multimedia6 gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   fonts-liberation fontconfig
   espeak-ng sox poppler-utils
+  qt6-l10n-tools qt6-translations-l10n
+  dpkg-dev file lintian desktop-file-utils appstream
 )
 
 missing=()

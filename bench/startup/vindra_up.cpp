@@ -8,6 +8,7 @@
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
 #include "platform/qtsound.h"
+#include "platform/qttranslations.h"
 #include "shell/engel.h"
 
 #include <QApplication>
@@ -33,6 +34,7 @@ public:
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    const vindra::SwedishTranslations translations;
     vindra::QtMessages messages;
     vindra::QtTextMeasure measure;
     vindra::QtScreen screen;

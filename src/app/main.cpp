@@ -9,6 +9,7 @@
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
 #include "platform/qtsound.h"
+#include "platform/qttranslations.h"
 #include "shell/engel.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vindra"));
+    const vindra::SwedishTranslations translations;
 
     vindra::QtMessages messages;
     vindra::QtTextMeasure measure;

@@ -3,6 +3,7 @@
 #include "exercises/flerabar.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
+#include "exercises/skrivin.h"
 #include "words/listu.h"
 
 namespace vindra {
@@ -12,6 +13,7 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
     static const QHash<QByteArray, FormCreator> forms = {
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
+        {"TSkrivinf", formCreator<TSkrivinf>()},
         {"TFLERBAR", formCreator<TFLERBAR>()},
         {"Tlista", formCreator<Tlista>()},
     };

@@ -7,6 +7,7 @@
 #include "platform/messages.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
+#include "registersave.h"
 
 #include <QCollator>
 #include <QFrame>
@@ -340,6 +341,15 @@ void TDiag::NameEditReturn()
     HeadingLabel->hide();
     m_register.RensaDiagnos();
     m_engine.diagnosis.current.name = name.left(diagnosisrecord::kNameWidth);
+    // The new pupil is saved at once, which reserves the name: a pupil of the same name
+    // created at the same moment on another computer is told so here, and neither record
+    // ever replaces the other. Should the register not be writable now, the first save
+    // that works later still refuses a name taken meanwhile.
+    m_engine.diagnosis.newRecord = true;
+    if (saveWithRetry(m_engine, m_register) == DiagnosisRegister::StoreResult::NameTaken) {
+        NamePrompt->setText(QStringLiteral("Namnet finns redan. Skriv ett nytt!"));
+        return;
+    }
     openProtocol();
 }
 

@@ -2,6 +2,7 @@
 
 #include "diagnosis/diagut.h"
 #include "diagnosis/nylos.h"
+#include "diagnosis/registersave.h"
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "engine/diagnosisregister.h"
@@ -9,6 +10,7 @@
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
 #include "framework/formregistry.h"
+#include "framework/look.h"
 
 #include <QFontMetrics>
 #include <QFrame>
@@ -60,7 +62,7 @@ const QString kHeader[Tdiaprot::kColumns] = {
 } // namespace
 
 Tdiaprot::Tdiaprot(Engine& engine, const Services& services, QWidget* parent)
-    : QDialog(parent), m_engine(engine), m_services(services)
+    : QDialog(parent), m_engine(engine), m_register(engine), m_services(services)
 {
     FormCreate();
     m_engine.diagnosis.protocol = this;
@@ -213,6 +215,7 @@ void Tdiaprot::FormCreate()
     int left = u;
     for (QPushButton* b : {AvbrytButton, LosenButton, HjalpButton, SkrivutButton}) {
         b->setGeometry(left, buttonTop, buttonW, buttonH);
+        look::fitFont(b, b->text(), b->size());
         left += buttonW + u;
     }
 
@@ -297,11 +300,29 @@ void Tdiaprot::rita_prot()
                 QStringLiteral("    ") + cp1252::toUnicode(diagnosisrecord::stateText(r.state[i])));
     }
     selectRow(m_engine.session.selectedProtocolRow);
-    if (m_engine.diagnosis.recordChanged) {
-        DiagnosisRegister(m_engine).SparaProtokoll();
+    // A record that could not be saved stays marked as changed, so that the next redraw and
+    // leaving try again.
+    if (m_engine.diagnosis.recordChanged && save())
         m_engine.diagnosis.recordChanged = false;
-    }
     summa();
+}
+
+bool Tdiaprot::save()
+{
+    switch (saveWithRetry(m_engine, m_register)) {
+    case DiagnosisRegister::StoreResult::Saved:
+        return true;
+    case DiagnosisRegister::StoreResult::NameTaken:
+        m_engine.messages().show(
+            MessageKind::Warning,
+            QStringLiteral("Någon annan har hunnit spara en diagnos med namnet \"") +
+                cp1252::toUnicode(m_engine.diagnosis.current.name) +
+                QStringLiteral("\". Ditt resultat har inte sparats. Be din lärare om hjälp."));
+        return false;
+    case DiagnosisRegister::StoreResult::Failed:
+        break;
+    }
+    return false;
 }
 
 void Tdiaprot::summa()
@@ -452,10 +473,15 @@ void Tdiaprot::HjalpButtonClick()
 
 void Tdiaprot::LosenButtonClick()
 {
+    const QByteArray before = m_engine.diagnosis.current.password;
     {
         TNLOS dialog(m_engine, m_services, this);
         dialog.exec();
     }
+    // The new password reaches the register when the protocol is left; until then the
+    // record has a change the register does not hold.
+    if (m_engine.diagnosis.current.password != before)
+        m_engine.diagnosis.recordChanged = true;
     StringGrid1->setFocus();
 }
 
@@ -475,8 +501,23 @@ void Tdiaprot::SkrivutButtonClick()
 void Tdiaprot::AvbrytButtonClick()
 {
     m_closing = true;
-    DiagnosisRegister(m_engine).SparaProtokoll();
-    m_engine.diagnosis.recordChanged = false;
+    DiagnosisState& d = m_engine.diagnosis;
+    if (d.recordChanged || d.newRecord) {
+        // The register does not hold the record as it is: it is saved, or left unsaved only
+        // when the pupil says so.
+        if (!save() &&
+            !m_engine.messages().confirm(QStringLiteral("Diagnosen är inte sparad och går förlorad "
+                                                        "om du lämnar nu. Vill du lämna ändå?"))) {
+            m_closing = false;
+            return;
+        }
+    } else {
+        // The register already holds the record as it is; saving it again loses nothing if
+        // it fails.
+        m_register.SparaProtokoll();
+    }
+    d.recordChanged = false;
+    d.newRecord = false;
     m_engine.session.mode = SessionMode::Practice;
     m_engine.diagnosis.diagnosisLeft = true;
     accept();

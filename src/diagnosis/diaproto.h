@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/diagnosisregister.h"
 #include "engine/engine.h"
 #include "framework/services.h"
 #include "platform/textmeasure.h"
@@ -60,6 +61,9 @@ public:
     /// The message shown instead of starting a slot whose form is not in the program yet.
     static const char* const kNotAvailable;
 
+    /// The register the protocol saves through.
+    DiagnosisRegister& diagnosisRegister() { return m_register; }
+
     // Handlers, public so that the buttons' work can be driven directly.
     void StringGrid1KeyPress();
     void StringGrid1DblClick();
@@ -89,8 +93,12 @@ private:
     void setCell(int column, int row, const QString& text);
     int scaled(int v) const;
     int textWidth(const QString& text, const FontSpec& font) const;
+    /// Saves the current record; a failure is reported, with the choice to try again. True
+    /// when the record was saved.
+    bool save();
 
     Engine& m_engine;
+    DiagnosisRegister m_register;
     Services m_services;
     std::array<int, 4> m_printColumns{};
     bool m_closing = false;

@@ -3,6 +3,7 @@
 #include "engine.h"
 
 #include "cp1252.h"
+#include "gapitem.h"
 #include "sentencefont.h"
 #include "platform/textmeasure.h"
 
@@ -105,6 +106,9 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
         }
     }
 
+    // The candidates never reach back before the first alternative field, and empty fields
+    // offer nothing: "hus#a house#&hem##" accepts "a house" and "hem", never the question.
+    const int firstAlternative = item.fieldCount - item.alternativesCount + 1;
     QByteArray t = typed;
     const int candidates = item.alternativesCount + 1;
     for (int c = 1; c <= candidates; ++c) {
@@ -113,10 +117,14 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
             r = right;
         } else {
             const int position = last - c + 2;
-            if (position >= 1 && position <= datafile::kMaxFields)
+            if (position < firstAlternative || position < 1)
+                break;
+            if (position <= datafile::kMaxFields)
                 r = item.fields[static_cast<size_t>(position)];
             if (r.startsWith('&'))
                 r.remove(0, 1);
+            if (r.isEmpty())
+                continue;
         }
 
         r = cleaned(r);
@@ -136,19 +144,14 @@ quint16 Engine::svarstest(const QByteArray& right, const QByteArray& typed, int 
 quint16 Engine::svarstestPart(const QByteArray& right, const QByteArray& typed, int part,
                               int mode) const
 {
-    if (typed.isEmpty())
+    if (typed.isEmpty() && item.exerciseCode != 31021)
         return kAnswerEmpty;
+    datafile::ItemFields fields;
+    fields.field = item.fields;
+    fields.fieldCount = item.fieldCount;
+    fields.alternativesCount = item.alternativesCount;
     QList<QByteArray> candidates{right};
-    const int firstAlternative = item.fieldCount - item.alternativesCount + 1;
-    for (int f = std::max(firstAlternative, 2); f <= item.fieldCount && f <= datafile::kMaxFields;
-         ++f) {
-        QByteArray r = item.fields[static_cast<size_t>(f)];
-        const qsizetype slash = r.indexOf('/');
-        if (slash >= 0)
-            r = part == 1 ? r.left(slash) : r.mid(slash + 1);
-        if (!r.trimmed().isEmpty())
-            candidates.append(r);
-    }
+    candidates += gap::alternatives(fields, part);
     for (const QByteArray& candidate : candidates) {
         QByteArray r = cleaned(candidate);
         QByteArray t = cleaned(typed);
@@ -180,8 +183,10 @@ quint8 Engine::GreenRedTest(QByteArray typed, const QByteArray& right, int mode)
         return 1;
     if (item.alternativesCount == 0)
         return 2;
+    // Only the alternatives themselves: the field before them can be the question (a
+    // reversed item) or a help text, whose beginning is no beginning of a right answer.
     const int from = item.fieldCount;
-    const int to = std::max(1, item.fieldCount - item.alternativesCount);
+    const int to = std::max(1, item.fieldCount - item.alternativesCount + 1);
     for (int f = from; f >= to; --f) {
         if (f <= datafile::kMaxFields && begins(item.fields[static_cast<size_t>(f)]))
             return 1;

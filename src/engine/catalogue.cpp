@@ -387,6 +387,19 @@ const CodeRange kRuleNumbers[] = {
     {35110, 35117, 35110},
     {36012, 36012, 36100},
     {36100, 36100, 36100},
+    // the gap-filling exercises
+    {31060, 31060, 31060},
+    {31061, 31061, 31061},
+    {34041, 34041, 34100},
+    {34100, 34100, 34100},
+    {34051, 34051, 34300},
+    {34300, 34300, 34300},
+    {34061, 34061, 34400},
+    {34400, 34400, 34400},
+    {35040, 35049, 35040},
+    {35120, 35121, 35121},
+    {35130, 35131, 35131},
+    {36013, 36015, 36100},
 };
 
 // The written-answer form's rules button, shown from the start and with every item.
@@ -407,7 +420,31 @@ const CodeRange kWordChoiceLarge[] = {{22011, 22301, 1}, {31011, 31011, 1}, {320
                                       {34011, 34011, 1}, {34021, 34021, 1}, {37011, 37017, 1}};
 constexpr int kArticleCode = 31011;
 
-const CodeRange kSwedishCaptions[] = {{35031, 35031, 1}, {35113, 35114, 1}};
+const CodeRange kSwedishCaptions[] = {
+    {35031, 35031, 1}, {35112, 35112, 1}, {35113, 35114, 1}, {35116, 35116, 1}};
+
+// The gap-filling form. Codes whose item has a prompt line above the gap sentence (every
+// code of the form not listed as sentence only).
+const CodeRange kGapSentenceOnly[] = {
+    {14, 14, 1},       {17, 17, 1},       {20, 20, 1},       {114, 114, 1},
+    {118, 118, 1},     {31021, 31021, 1}, {31031, 31031, 1}, {31061, 31061, 1},
+    {31091, 31091, 1}, {32015, 32015, 1}, {34031, 34071, 1}, {35042, 35042, 1},
+    {35045, 35046, 1}, {35081, 35082, 1}, {35107, 35109, 1}, {35117, 35117, 1},
+    {35121, 35121, 1}, {35131, 35131, 1}, {36013, 36015, 1}, {37021, 37021, 1},
+    {38011, 38011, 1}, {39011, 39012, 1}, {41051, 41051, 1},
+};
+// Codes whose gap exercise offers no lamp.
+const CodeRange kGapNoLamp[] = {
+    {20, 20, 1},       {31021, 31021, 1}, {34041, 34041, 1}, {34043, 34050, 1},
+    {34052, 34070, 1}, {35042, 35042, 1}, {35107, 35109, 1}, {35111, 35117, 1},
+    {35121, 35121, 1},
+};
+// Codes whose gap exercise shows the rules button (in practice rounds).
+const CodeRange kGapRules[] = {
+    {31061, 31061, 1}, {32015, 32015, 1}, {34041, 34041, 1}, {34051, 34051, 1},
+    {34061, 34061, 1}, {35041, 35049, 1}, {35101, 35106, 1}, {35111, 35117, 1},
+    {35121, 35121, 1}, {35131, 35131, 1}, {36013, 36015, 1},
+};
 
 // Page R31061.htm is reached through the 22001..31999 rule; it is the one such page that
 // is not a synonym page.
@@ -681,6 +718,16 @@ QByteArray endingPictureFile(int number)
     return "ENG" + threeDigits(number) + ".BMP";
 }
 
+QByteArray mainPictureSource(int number)
+{
+    return "SVG\\MAIN" + threeDigits(number) + ".SVG";
+}
+
+QByteArray endingPictureSource(int number)
+{
+    return "SVG\\END" + threeDigits(number) + ".SVG";
+}
+
 QByteArray soundPrefix(int exerciseCode)
 {
     for (const SoundEntry& s : kSounds) {
@@ -855,6 +902,28 @@ bool twoAnswerLayoutA(int exerciseCode)
 bool twoAnswerRulesButton(int exerciseCode)
 {
     return exerciseCode >= 32011 && exerciseCode <= 32016;
+}
+
+bool gapPromptKind(int exerciseCode)
+{
+    return lookup(kGapSentenceOnly, exerciseCode) == 0;
+}
+
+bool gapLampOffered(int exerciseCode)
+{
+    return lookup(kGapNoLamp, exerciseCode) == 0;
+}
+
+bool gapRulesButton(int exerciseCode)
+{
+    return lookup(kGapRules, exerciseCode) != 0;
+}
+
+bool gapFirstAnswerKeepsErrorList(int exerciseCode)
+{
+    // "Do it, Träning 1": only an item's second gap enters it in the error list or takes it
+    // out.
+    return exerciseCode == 35101;
 }
 
 } // namespace vindra::catalogue

@@ -56,6 +56,7 @@ bool readsItemLines(Format format);
 /// What the forms can show of one item: the limits a data file of a format must keep to.
 /// The forms lay out at most this much and the material checker enforces it.
 namespace limits {
+constexpr int kAnswerBoxLength = 45;   ///< characters of the written-answer form's answer box
 constexpr int kChoices = 7;            ///< choice buttons of a category or multiple-choice line
 constexpr int kChoiceLength = 30;      ///< characters of one choice
 constexpr int kWordButtons = 12;       ///< different marked words of a word-choice file
@@ -110,6 +111,16 @@ bool wordChoiceExplainsArticle(int exerciseCode);
 bool twoAnswerLayoutA(int exerciseCode);
 /// The two-answer form's rules button is shown.
 bool twoAnswerRulesButton(int exerciseCode);
+
+/// The gap-filling form: field 1 is a prompt line and field 2 the gap sentence (when field 2
+/// is empty, field 1 is the sentence); otherwise field 1 is the gap sentence.
+bool gapPromptKind(int exerciseCode);
+/// The gap-filling form offers the help lamp.
+bool gapLampOffered(int exerciseCode);
+/// The gap-filling form shows its rules button (in practice rounds).
+bool gapRulesButton(int exerciseCode);
+/// The gap-filling form: the answer to the first gap never changes the error list.
+bool gapFirstAnswerKeepsErrorList(int exerciseCode);
 
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {
@@ -215,6 +226,13 @@ QByteArray mainPicturePrefix(int screenWidth);
 QByteArray mainPictureFile(const QByteArray& prefix, int number);
 /// "ENG" + three-digit number + ".BMP" ("ENG026.BMP").
 QByteArray endingPictureFile(int number);
+/// The SVG sources laid out beside the bitmaps ("SVG\MAIN007.SVG", "SVG\END007.SVG"). On a
+/// screen wider than the bitmaps are made for, or a high-density one, pictures are drawn from
+/// them at the size the screen needs.
+QByteArray mainPictureSource(int number);
+QByteArray endingPictureSource(int number);
+/// The widest screen the built main-window and ending bitmaps are made for.
+constexpr int kLargestBitmapScreenWidth = 1024;
 /// Size the ending pictures are built at; the exercise forms scale them keeping the aspect.
 constexpr int kEndingPictureWidth = 580;
 constexpr int kEndingPictureHeight = 350;

@@ -101,6 +101,19 @@ QStringList problemsOf(QByteArrayView bytes)
         problems << QStringLiteral("password length %1 is past its field of %2")
                         .arg(passwordLength)
                         .arg(kPasswordWidth);
+    const QByteArray name = nameOf(bytes);
+    if (name.isEmpty())
+        problems << QStringLiteral("the name is empty");
+    // Control characters, including the five bytes the code page leaves unassigned.
+    if (std::any_of(name.begin(), name.end(), [](char c) {
+            const auto b = static_cast<unsigned char>(c);
+            return b < 32 || b == 127 || b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 ||
+                   b == 0x9D;
+        }))
+        problems << QStringLiteral("the name holds control characters");
+    if (sameName(name, "V\xC4KTOR"))
+        problems << QStringLiteral("the name is the teacher's login VÄKTOR: this record locks the "
+                                   "teacher out");
     const DiagnosisRecord r = fromBytes(bytes);
     for (int s = 1; s <= kSlots; ++s) {
         const auto i = static_cast<size_t>(s);

@@ -66,8 +66,10 @@ QByteArray nameOf(QByteArrayView bytes);
 /// Names match ignoring letter case (cp1252 capitals, so "å" matches "Å").
 bool sameName(const QByteArray& a, const QByteArray& b);
 
-/// What is impossible in one stored record: length bytes past their field, results outside
-/// 0..20, states outside 0..3. Empty for a sound record. Texts are in English for the tools.
+/// What is impossible or harmful in one stored record: length bytes past their field, results
+/// outside 0..20, states outside 0..3, an empty name, a name with control characters, and the
+/// teacher's login "VÄKTOR" as a name (which locks the teacher out). Empty for a sound record.
+/// Texts are in English for the tools.
 QStringList problemsOf(QByteArrayView bytes);
 
 /// Slots that unlock a follower (the next slot), and the followers.

@@ -20,17 +20,7 @@ namespace rec = diagnosisrecord;
 constexpr char kRegisterName[] = "RDIAG.DIA";
 constexpr char kLockName[] = "RDIAG.LCK";
 constexpr char kTeacherFile[] = "\\DATA\\ENG45444.DOT";
-constexpr int kTeacherRecordSize = 54;
-constexpr int kTeacherFieldWidth = 26;
-constexpr char kTeacherMarker[] = "V\xC4KTOR";
 constexpr char kInitialTeacherPassword[] = "KORPMARK";
-
-QByteArray completed(const QByteArray& tail)
-{
-    QByteArray padded = tail;
-    padded.append(rec::kSize - tail.size(), '\0');
-    return padded;
-}
 
 } // namespace
 
@@ -77,22 +67,12 @@ QString DiagnosisRegister::teacherPasswordPath() const
 
 // ---- Reading --------------------------------------------------------------------------------
 
-DiagnosisRegister::Contents DiagnosisRegister::split(const QByteArray& bytes)
+std::optional<DiagnosisRegister::Contents> DiagnosisRegister::read(recordfile::Error* error) const
 {
-    Contents c;
-    qsizetype at = 0;
-    for (; at + rec::kSize <= bytes.size(); at += rec::kSize)
-        c.records << bytes.mid(at, rec::kSize);
-    c.tail = bytes.mid(at);
-    return c;
-}
-
-std::optional<DiagnosisRegister::Contents> DiagnosisRegister::read() const
-{
-    QByteArray bytes;
-    if (!files::readAll(registerPath(), bytes))
+    recordfile::Content content;
+    if (!recordfile::read(registerPath(), content, error) || !content.exists)
         return std::nullopt;
-    return split(bytes);
+    return split(content.bytes);
 }
 
 std::optional<QList<QByteArray>> DiagnosisRegister::names() const
@@ -132,6 +112,7 @@ QByteArray DiagnosisRegister::HaemtaDiagnos(const QByteArray& name)
             if (rec::sameName(rec::nameOf(r), name)) {
                 current = rec::fromBytes(r);
                 current.name = name.left(rec::kNameWidth);
+                m_engine.diagnosis.newRecord = false;
                 return current.password;
             }
         }
@@ -144,39 +125,19 @@ QByteArray DiagnosisRegister::HaemtaDiagnos(const QByteArray& name)
 // ---- Saving ---------------------------------------------------------------------------------
 
 DiagnosisRegister::StoreResult DiagnosisRegister::store(const DiagnosisRecord& record,
-                                                        StoreMode mode, QString* error)
+                                                        StoreMode mode, recordfile::Error* error)
 {
     const QByteArray bytes = rec::toBytes(record);
     bool taken = false;
     auto change = [&](recordfile::Content& content) {
-        if (!content.exists) {
-            content.bytes = bytes;
-            return true;
-        }
-        Contents c = split(content.bytes);
-        // A damaged end may still hold most of another pupil's record: it stays, completed.
-        if (!c.tail.isEmpty())
-            c.records << completed(c.tail);
-        QByteArray out;
-        bool matched = false;
-        for (const QByteArray& r : c.records) {
-            if (rec::sameName(rec::nameOf(r), record.name)) {
-                matched = true;
-                if (mode == StoreMode::AddOnly) {
-                    taken = true;
-                    return false;
-                }
-                out += bytes;
-            } else {
-                out += r;
-            }
-        }
-        if (!matched)
-            out += bytes;
-        content.bytes = out;
-        return true;
+        const auto out = registerfile::withRecord(content.bytes, bytes, mode == StoreMode::AddOnly);
+        taken = !out;
+        if (out)
+            content.bytes = *out;
+        return out.has_value();
     };
-    switch (recordfile::rewrite(registerPath(), lockPath(), change, error, beforeCommit)) {
+    switch (
+        recordfile::rewrite(registerPath(), lockPath(), change, error, beforeCommit, lockWaitMs)) {
     case recordfile::Status::Saved:
         return StoreResult::Saved;
     case recordfile::Status::Unchanged:
@@ -186,9 +147,49 @@ DiagnosisRegister::StoreResult DiagnosisRegister::store(const DiagnosisRecord& r
     }
 }
 
+DiagnosisRegister::StoreResult DiagnosisRegister::saveCurrent(recordfile::Error* error)
+{
+    DiagnosisState& d = m_engine.diagnosis;
+    const StoreResult result =
+        store(d.current, d.newRecord ? StoreMode::AddOnly : StoreMode::ReplaceOrAppend, error);
+    if (result == StoreResult::Saved)
+        d.newRecord = false;
+    return result;
+}
+
 bool DiagnosisRegister::SparaProtokoll()
 {
-    return store(m_engine.diagnosis.current, StoreMode::ReplaceOrAppend) == StoreResult::Saved;
+    return saveCurrent() == StoreResult::Saved;
+}
+
+QByteArray DiagnosisRegister::failureText(const recordfile::Error& error) const
+{
+    const QByteArray file = resultsFileText(kRegisterName);
+    switch (error.cause) {
+    case recordfile::Cause::None:
+        break;
+    case recordfile::Cause::NoDirectory:
+        return "Katalogen " + m_engine.dirs.results + " finns inte.";
+    case recordfile::Cause::NoPermission:
+        return "Du har inte r\xE4tt att skriva i katalogen " + m_engine.dirs.results + ".";
+    case recordfile::Cause::LockHeld:
+        return "Diagnosfilen " + file +
+               " anv\xE4nds av en annan dator. Programmet har v\xE4ntat i " +
+               QByteArray::number((error.waitedMs + 500) / 1000) + " sekunder.";
+    case recordfile::Cause::NotAFile:
+        return cp1252::fromUnicode(error.path) +
+               " \xE4r ingen vanlig fil (utan en katalog, en enhet eller en l\xE4nk till en "
+               "annan plats).";
+    case recordfile::Cause::TooLarge:
+        return "Diagnosfilen " + file + " \xE4r f\xF6r stor f\xF6r att vara en diagnosfil.";
+    case recordfile::Cause::DiskFull:
+        return "Disken d\xE4r katalogen " + m_engine.dirs.results + " ligger \xE4r full.";
+    case recordfile::Cause::Other:
+        break;
+    }
+    const QByteArray detail =
+        error.detail.isEmpty() ? QByteArray() : " (" + cp1252::fromUnicode(error.detail) + ")";
+    return "Fel vid l\xE4sning eller skrivning av diagnosfilen " + file + detail + ".";
 }
 
 DiagnosisRegister::RemoveResult DiagnosisRegister::SparaRaderaProt(const QByteArray& deleteBuffer)
@@ -215,29 +216,18 @@ DiagnosisRegister::RemoveResult DiagnosisRegister::SparaRaderaProt(const QByteAr
         existed = content.exists;
         if (!content.exists)
             return false;
-        Contents c = split(content.bytes);
-        if (!c.tail.isEmpty())
-            c.records << completed(c.tail);
-        QByteArray out;
-        for (const QByteArray& r : c.records) {
-            const QByteArray name = rec::nameOf(r);
-            if (name != deleteBuffer && !name.isEmpty())
-                out += r;
-        }
-        content.bytes = out;
+        content.bytes = registerfile::withoutName(content.bytes, deleteBuffer);
         return true;
     };
-    QString error;
+    recordfile::Error error;
     const auto status =
-        recordfile::rewrite(registerPath(), lockPath(), change, &error, beforeCommit);
+        recordfile::rewrite(registerPath(), lockPath(), change, &error, beforeCommit, lockWaitMs);
     if (status == recordfile::Status::Unchanged && !existed) {
         m_engine.message(MessageKind::Information, missing);
         return RemoveResult::Failed;
     }
     if (status != recordfile::Status::Saved) {
-        m_engine.message(MessageKind::Information,
-                         "Diagnosfilen " + resultsFileText(kRegisterName) +
-                             " kunde inte skrivas (" + cp1252::fromUnicode(error) + ").");
+        m_engine.message(MessageKind::Information, failureText(error));
         return RemoveResult::Failed;
     }
     m_engine.message(MessageKind::Information,
@@ -255,19 +245,22 @@ QByteArray DiagnosisRegister::Tidsstampel() const
 bool DiagnosisRegister::SparaUndanDiagnoser(const QByteArray& stamp)
 {
     const QByteArray backupName = "EN" + stamp + ".DIS";
-    const recordfile::Lock lock(lockPath());
+    const recordfile::Lock lock(lockPath(), lockWaitMs);
     QFile file(registerPath());
-    if (!file.open(QIODevice::ReadOnly)) {
+    // Looked at, not opened: opening a pipe in the register's place would never return.
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable()) {
         m_engine.message(MessageKind::Information, "Diagnosfilen " +
                                                        resultsFileText(kRegisterName) +
                                                        " saknas eller \xE4r felaktig");
         return false;
     }
-    file.close();
     QByteArray refusal;
-    if (!lock.held())
+    if (!lock.held() && lock.error().cause == recordfile::Cause::LockHeld)
         refusal = "Diagnosfilen " + resultsFileText(kRegisterName) +
                   " anv\xE4nds av en annan dator. F\xF6rs\xF6k igen om en stund.";
+    else if (!lock.held())
+        refusal = failureText(lock.error());
     else if (QFileInfo::exists(backupPath(stamp)))
         refusal = "Kopian " + resultsFileText(backupName.constData()) +
                   " finns redan. Diagnoserna har inte tagits bort.";
@@ -283,29 +276,6 @@ bool DiagnosisRegister::SparaUndanDiagnoser(const QByteArray& stamp)
 
 // ---- The teacher password -------------------------------------------------------------------
 
-QByteArray DiagnosisRegister::teacherRecord(const QByteArray& password)
-{
-    QByteArray out(kTeacherRecordSize, '\0');
-    auto put = [&](int offset, const QByteArray& text) {
-        const QByteArray t = text.left(kTeacherFieldWidth);
-        out[offset] = static_cast<char>(t.size());
-        out.replace(offset + 1, t.size(), t);
-    };
-    put(0, cipher::kryptrad(kTeacherMarker));
-    put(kTeacherFieldWidth + 1, cipher::kryptrad(password));
-    return out;
-}
-
-QByteArray DiagnosisRegister::teacherPasswordOf(const QByteArray& fileBytes)
-{
-    constexpr int offset = kTeacherFieldWidth + 1;
-    if (fileBytes.size() <= offset)
-        return {};
-    const int length =
-        std::min<int>(static_cast<unsigned char>(fileBytes[offset]), kTeacherFieldWidth);
-    return cipher::dekryptrad(fileBytes.mid(offset + 1, length));
-}
-
 bool DiagnosisRegister::LararLosenFil(int mode)
 {
     const QString path = teacherPasswordPath();
@@ -316,8 +286,19 @@ bool DiagnosisRegister::LararLosenFil(int mode)
             m_engine.diagnosis.teacherPassword = teacherPasswordOf(bytes);
             return true;
         }
+        const bool nothingThere = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
         if (!recordfile::replace(path, teacherRecord(kInitialTeacherPassword))) {
-            m_engine.message(MessageKind::Plain, cannotCreate);
+            if (!nothingThere) {
+                m_engine.message(MessageKind::Plain, cannotCreate);
+                return false;
+            }
+            // An installation the teacher may not write has no password file: the initial
+            // password holds for this run, so that the teacher is not locked out.
+            m_engine.diagnosis.teacherPassword = kInitialTeacherPassword;
+            m_engine.message(MessageKind::Plain,
+                             cannotCreate +
+                                 "\nL\xE4rarl\xF6senordet kan inte \xE4ndras f\xF6rr\xE4n filen " +
+                                 cp1252::fromUnicode(path) + " kan skrivas.");
             return false;
         }
         m_engine.diagnosis.teacherPassword = kInitialTeacherPassword;

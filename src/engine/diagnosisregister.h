@@ -1,6 +1,8 @@
 #pragma once
 
 #include "diagnosisrecord.h"
+#include "recordfile.h"
+#include "registerfile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -36,13 +38,12 @@ public:
 
     /// A register file split into its whole records and the bytes at its end that do not
     /// make a whole record (a damaged file).
-    struct Contents {
-        QList<QByteArray> records; ///< 336 bytes each, in file order
-        QByteArray tail;           ///< 0..335 bytes
-    };
-    static Contents split(const QByteArray& bytes);
-    /// The register as it is on disk; nothing when it cannot be opened.
-    std::optional<Contents> read() const;
+    using Contents = registerfile::Contents;
+    static Contents split(const QByteArray& bytes) { return registerfile::split(bytes); }
+    /// The register as it is on disk; nothing when it is missing or cannot be read (`error`
+    /// then says why; it stays empty for a missing register). Only a regular file of at most
+    /// recordfile::kMaxFileSize bytes is read.
+    std::optional<Contents> read(recordfile::Error* error = nullptr) const;
 
     /// The names of the register's whole records in file order (the name list of the
     /// register window); nothing when the register cannot be opened.
@@ -67,12 +68,20 @@ public:
     /// Writes `record` into the register (creating the register when it is missing). Records
     /// of other pupils are kept byte for byte; bytes at the end of a damaged register that do
     /// not make a whole record are completed with zero bytes and kept as a record of their
-    /// own, never dropped. Reports nothing.
-    StoreResult store(const DiagnosisRecord& record, StoreMode mode, QString* error = nullptr);
+    /// own, never dropped. Reports nothing; `error` says why a save failed.
+    StoreResult store(const DiagnosisRecord& record, StoreMode mode,
+                      recordfile::Error* error = nullptr);
 
-    /// Saves the current diagnosis record (replace or append). Nothing is reported when the
-    /// register cannot be written; the answer tells whether it was.
+    /// Saves the current diagnosis record: replace or append, or, for a record that "New
+    /// user" made and that is not in the register yet, add only, so that a pupil of the same
+    /// name saved meanwhile elsewhere is never overwritten. Reports nothing.
+    StoreResult saveCurrent(recordfile::Error* error = nullptr);
+    /// saveCurrent(); true when the record was saved.
     bool SparaProtokoll();
+
+    /// What to tell the person when a change of the register failed for `error`, in the
+    /// program's words (cp1252).
+    QByteArray failureText(const recordfile::Error& error) const;
 
     enum class RemoveResult { Removed, Declined, Failed };
     /// Removes the records named exactly `deleteBuffer` (letter case included) and every record
@@ -89,17 +98,28 @@ public:
 
     /// Mode 1: loads the teacher password, creating the file with "KORPMARK" when it cannot be
     /// opened. Mode 2: writes the engine's teacher password to the file. False (after
-    /// "Kunde inte skapa lärarlösenfilen.") when the file cannot be written.
+    /// "Kunde inte skapa lärarlösenfilen.") when the file cannot be written. When there is no
+    /// file at all and none can be made (an installation the teacher may not write), mode 1
+    /// still makes "KORPMARK" the teacher password for this run and says that it cannot be
+    /// changed until the file can be written.
     bool LararLosenFil(int mode);
 
     /// The 54-byte record of the teacher password file for `password`.
-    static QByteArray teacherRecord(const QByteArray& password);
+    static QByteArray teacherRecord(const QByteArray& password)
+    {
+        return registerfile::teacherRecord(password);
+    }
     /// The teacher password held in a teacher password file's first record.
-    static QByteArray teacherPasswordOf(const QByteArray& fileBytes);
+    static QByteArray teacherPasswordOf(const QByteArray& fileBytes)
+    {
+        return registerfile::teacherPasswordOf(fileBytes);
+    }
 
     /// Runs inside a save after the new register is on disk and before it replaces the old
     /// one; lets a test stop a save half-way.
     std::function<void()> beforeCommit;
+    /// How long a change of the register waits for the lock of another computer.
+    int lockWaitMs = recordfile::kLockWaitMs;
 
 private:
     QByteArray resultsFileText(const char* name) const;

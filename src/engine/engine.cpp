@@ -68,6 +68,12 @@ void Engine::readDirectories(const QString& windowsDirectory)
 {
     const IniFile ini = IniFile::load(windowsDirectory + QStringLiteral("/Kelvo97.Ini"));
     const QString section = QStringLiteral("Path");
+    // The directories are kept in the Windows code page; a file written in UTF-8 is
+    // converted (a letter the code page lacks becomes "?").
+    auto text = [&](const QString& key) {
+        const QByteArray v = ini.value(section, key);
+        return ini.isUtf8() ? cp1252::fromUnicode(QString::fromUtf8(v)) : v;
+    };
     // A relative directory is taken relative to the directories file, so an installation
     // (and the build tree) can be moved as a whole.
     auto located = [&](QByteArray v) {
@@ -78,15 +84,16 @@ void Engine::readDirectories(const QString& windowsDirectory)
         return cp1252::fromUnicode(QDir::cleanPath(QDir(windowsDirectory).absoluteFilePath(local)));
     };
 
-    dirs.cd = located(ini.value(section, QStringLiteral("Kelvo97CDPath")).left(kDirectoryWidth));
-    dirs.hardDisk =
-        located(ini.value(section, QStringLiteral("Kelvo97PCPath")).left(kDirectoryWidth));
+    // The material directories are taken whole, however long: a Linux path such as
+    // /home/<teacher>/Dokument/... easily passes the 80 characters a value once had.
+    dirs.cd = located(text(QStringLiteral("Kelvo97CDPath")));
+    dirs.hardDisk = located(text(QStringLiteral("Kelvo97PCPath")));
 
-    dirs.score = located(ini.value(section, QStringLiteral("KELVO97ScoreDirectory")));
+    dirs.score = located(text(QStringLiteral("KELVO97ScoreDirectory")));
     if (!dirs.score.isEmpty() && !endsWithSeparator(dirs.score))
         dirs.score += '\\';
 
-    const QByteArray results = ini.value(section, QStringLiteral("KELVO97DiagnosPath"));
+    const QByteArray results = text(QStringLiteral("KELVO97DiagnosPath"));
     if (results.isEmpty()) {
         dirs.results = dirs.hardDisk + "\\RESULTAT";
     } else {

@@ -80,6 +80,9 @@ struct DiagnosisState {
     DiagnosisRecord current;
     int currentSlot = 1;
     bool recordChanged = false;
+    /// The current record was made by "New user" and has not been saved yet: its first save
+    /// must not replace a record of the same name that was saved meanwhile elsewhere.
+    bool newRecord = false;
     QByteArray teacherPassword;
     bool teacherFlag = false;
     /// Set by the protocol's leave button; the main window's "Diagnos" clears it.
@@ -100,7 +103,6 @@ public:
     static constexpr int kMaxPraiseFiles = 20;
     static constexpr int kMaxErrors = 400;
     static constexpr int kFileNameWidth = 12;
-    static constexpr int kDirectoryWidth = 80;
 
     Engine(Messages& messages, Clock& clock, std::uint32_t seed);
     ~Engine();

@@ -50,7 +50,7 @@ void RoundSession::drawItem()
     m_answerDue = mode() != SessionMode::Worksheet;
 }
 
-void RoundSession::record(bool right, bool helpUsed)
+void RoundSession::record(bool right, bool helpUsed, bool changesErrorList)
 {
     Engine& e = m_engine;
     m_answerDue = false;
@@ -58,9 +58,9 @@ void RoundSession::record(bool right, bool helpUsed)
     if (right) {
         if (!helpUsed)
             ++s().rightCount;
-        if (s().correctionRound)
+        if (s().correctionRound && changesErrorList)
             e.haemtafel(e.item.currentFileName, Engine::kRemoveError);
-    } else {
+    } else if (changesErrorList) {
         e.haemtafel(e.item.currentFileName,
                     s().correctionRound ? Engine::kMoveErrorToBack : Engine::kRecordError);
     }

@@ -33,7 +33,8 @@ public:
 
     /// The answer to the current item: counts it right (unless help was used for it) or
     /// records the error, and for a re-asked error removes it or moves it to the back.
-    void record(bool right, bool helpUsed);
+    /// `changesErrorList` false: the counts only, the error list stays as it is.
+    void record(bool right, bool helpUsed, bool changesErrorList = true);
 
     enum class Next {
         NextItem,          ///< right, items left: the next item at once

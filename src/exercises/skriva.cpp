@@ -32,7 +32,7 @@ TSKRIV::TSKRIV(Engine& engine, const Services& services, QWidget* parent)
 
     Edit1 = new AnswerBox(QStringLiteral("Edit1"), this);
     Edit1->setAccessibleName(QStringLiteral("Answer"));
-    Edit1->setMaxLength(45);
+    Edit1->setMaxLength(catalogue::limits::kAnswerBoxLength);
     connect(Edit1, &AnswerBox::answered, this, &TSKRIV::Edit1KeyPress);
     connect(Edit1, &AnswerBox::pauseRequested, this, &TSKRIV::pause);
     connect(Edit1, &QLineEdit::textChanged, this, &TSKRIV::Edit1Change);
@@ -275,7 +275,7 @@ void TSKRIV::rensa()
 void TSKRIV::colourLamp()
 {
     LampShape->showGood(
-        m_engine.GreenRedTest(cp1252::fromUnicode(Edit1->text()), rightAnswer()) == 1);
+        m_engine.GreenRedTest(cp1252::fromUnicode(Edit1->text()), rightAnswer(), 3) == 1);
 }
 
 void TSKRIV::LampknappClick()

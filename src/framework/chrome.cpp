@@ -3,7 +3,9 @@
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "engine/engine.h"
+#include "platform/files.h"
 #include "look.h"
+#include "platform/qtpicture.h"
 
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -114,8 +116,11 @@ void HeaderBox::RitaOverskriften(const QByteArray& line1, const QByteArray& line
     };
     auto height = [](int pt) { return QFontMetrics(boldPoints(pt)).height(); };
 
-    int size1 = n <= 1 ? 30 : 20;
-    int size2 = 20;
+    // The starting sizes are those of a header box no taller than it is on a 1024-pixel screen
+    // (80 pixels at 148 %); a taller box, on a larger screen, starts them larger in proportion.
+    const double grow = std::max(1.0, QWidget::height() / 118.0);
+    int size1 = int((n <= 1 ? 30 : 20) * grow);
+    int size2 = int(20 * grow);
     int size3 = 8;
     while (width(l1, size1) > inner.width() - 2 * u && size1 > 10)
         --size1;
@@ -133,6 +138,14 @@ void HeaderBox::RitaOverskriften(const QByteArray& line1, const QByteArray& line
             while (inner.height() - 2 * height(size1) < height(size3) && size3 > 8)
                 --size3;
         }
+        // On a small screen three lines can still be taller than the box, and would be drawn
+        // over each other: lines 1 and 2 then shrink too until all of them fit.
+        const int third = n == 3 ? 1 : 0;
+        while (2 * height(size1) + third * height(size3) > inner.height() && size1 > 8) {
+            --size1;
+            size3 = std::min(size3, std::max(size1 - 2, 8));
+        }
+        size2 = size1;
     }
     l1->setFont(boldPoints(size1));
     l2->setFont(boldPoints(size2));
@@ -260,6 +273,7 @@ void DiagnosisPanel::UppDateraDiagnosResultatet(int itemCounter, int rightCount)
 EndingPanel::EndingPanel(QWidget* form) : QFrame(form)
 {
     setObjectName(QStringLiteral("BildPanelen"));
+    look::setLiesOnTop(this); // the ending picture stands over the question area
     Image1 = makeLabel(QStringLiteral("Image1"), this);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     BildTextPanel = new QFrame(this);
@@ -267,6 +281,7 @@ EndingPanel::EndingPanel(QWidget* form) : QFrame(form)
     BildTextPanel->setStyleSheet(QStringLiteral("#BildTextPanel { background: navy; }"));
     BildLabel = makeLabel(QStringLiteral("BildLabel"), BildTextPanel);
     BildLabel->setStyleSheet(look::colourStyle(Qt::white));
+    look::setLiesOnTop(BildTextPanel); // the caption is written on the picture
     hide();
 }
 
@@ -280,16 +295,29 @@ void EndingPanel::showEnding(Engine& e, int u)
         return;
     }
     const int n = e.haemta_Bildslumptal();
-    const QString path = n >= 1 && n <= 999
-                             ? e.materialPath("\\BILD\\" + catalogue::endingPictureFile(n))
-                             : QString();
-    QPixmap picture;
-    if (path.isEmpty() || !picture.load(path)) {
-        Image1->hide();
-        return;
-    }
     const QSize room(Image1->width(), Image1->height());
-    Image1->setPixmap(picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    QPixmap picture;
+    if (n >= 1 && n <= 999 &&
+        (m_screenWidth > catalogue::kLargestBitmapScreenWidth || m_pixelRatio != 1.0)) {
+        const QString source = e.materialPath("\\BILD\\" + catalogue::endingPictureSource(n));
+        const double aspect = files::isFile(source) ? pictureAspect(source) : 0;
+        if (aspect > 0) {
+            const QSize size = QSize(int(room.height() * aspect), room.height())
+                                   .boundedTo(QSize(room.width(), int(room.width() / aspect)));
+            picture = drawPicture(source, size, m_pixelRatio);
+        }
+    }
+    if (picture.isNull()) {
+        const QString path = n >= 1 && n <= 999
+                                 ? e.materialPath("\\BILD\\" + catalogue::endingPictureFile(n))
+                                 : QString();
+        if (path.isEmpty() || !picture.load(path)) {
+            Image1->hide();
+            return;
+        }
+        picture = picture.scaled(room, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+    Image1->setPixmap(picture);
     Image1->show();
     BildLabel->setFont(look::arial(look::scaled(12, e.screenScale)));
     BildLabel->setText(text(e.pictureCaption));
@@ -306,6 +334,7 @@ void EndingPanel::showEnding(Engine& e, int u)
 PraisePanel::PraisePanel(QWidget* form) : QFrame(form)
 {
     setObjectName(QStringLiteral("LovordPanel"));
+    look::setLiesOnTop(this); // the praise line stands over the lower part of the picture
     LovordYttershape = new RoundedBox(QStringLiteral("LovordYttershape"), look::kBlue, 14, this);
     lovordinnershape = new RoundedBox(QStringLiteral("lovordinnershape"), look::kYellow, 12, this);
     LovordLabel1 = makeLabel(QStringLiteral("LovordLabel1"), lovordinnershape);
@@ -358,6 +387,7 @@ void PraisePanel::RitaLovord(const QString& line, int u)
 ButtonBar::ButtonBar(const ButtonBarNames& names, QWidget* form) : QFrame(form)
 {
     setObjectName(names.panel);
+    look::setLiesOnTop(this); // the bar comes up in front of the form's controls
     setStyleSheet(QStringLiteral("#%1 { background: navy; }").arg(names.panel));
     QPushButton** slots[] = {&correctErrors, &continueButton, &leave, &settings};
     for (int i = 0; i < 4; ++i) {
@@ -382,6 +412,13 @@ void ButtonBar::place(const QRect& geometry)
         b->setGeometry(x, (h - bh) / 2, bw, bh);
         x += bw + gap;
     }
+    fitCaptions();
+}
+
+void ButtonBar::fitCaptions()
+{
+    for (QPushButton* b : {correctErrors, continueButton, leave, settings})
+        look::fitFont(b, b->text(), b->size());
 }
 
 void ButtonBar::setCaptions(bool swedish)
@@ -397,6 +434,7 @@ void ButtonBar::setCaptions(bool swedish)
         leave->setText(QStringLiteral("&Leave"));
         settings->setText(QStringLiteral("&Settings"));
     }
+    fitCaptions();
 }
 
 void ButtonBar::present(bool offerCorrection)

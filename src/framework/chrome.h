@@ -104,10 +104,21 @@ public:
     /// Shows the panel in front and, when the settings show pictures, the next ending
     /// picture with its caption; a missing picture is hidden without a message.
     void showEnding(Engine& engine, int unit);
+    /// The screen the picture is shown on: wider than the bitmaps are made for, or denser,
+    /// and the picture is drawn from its SVG at the size of its place.
+    void setScreen(int width, double pixelRatio)
+    {
+        m_screenWidth = width;
+        m_pixelRatio = pixelRatio;
+    }
 
     QLabel* Image1 = nullptr;
     QFrame* BildTextPanel = nullptr;
     QLabel* BildLabel = nullptr;
+
+private:
+    int m_screenWidth = 1024;
+    double m_pixelRatio = 1.0;
 };
 
 /// The praise line after a good round (`LovordPanel` with `LovordYttershape`,
@@ -151,6 +162,9 @@ public:
     QPushButton* continueButton = nullptr;
     QPushButton* leave = nullptr;
     QPushButton* settings = nullptr;
+
+private:
+    void fitCaptions();
 };
 
 /// An answer box: Enter hands the answer on, Esc asks for a pause, and Ctrl+S or Alt+S

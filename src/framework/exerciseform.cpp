@@ -139,6 +139,11 @@ void ExerciseForm::FormCreate()
     }
     if (mode() != SessionMode::Worksheet)
         SkrivutHelaPanelen->hide();
+    // Buttons are placed in layout units and captioned in the scaled form font; where the two
+    // disagree (a tall font on a wide screen) the caption's font is made to fit its button.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        if (b->testAttribute(Qt::WA_Resized)) // placed by the layout, not left at Qt's default
+            look::fitFont(b, b->text(), b->size());
     NyPost();
 }
 
@@ -165,7 +170,9 @@ void ExerciseForm::Inled()
     const int praiseHeight = H / 48 * 5;
     LovordPanel->setGeometry(u, (H - Panel1->height()) - praiseHeight - u / 5,
                              BildPanelen->width(), praiseHeight);
-    BildPanelen->Image1->setGeometry(0, 0, W / 64 * 58, H / 48 * 35);
+    BildPanelen->Image1->setGeometry(
+        QRect(QPoint(0, 0), QSize(W / 64 * 58, H / 48 * 35).boundedTo(BildPanelen->size())));
+    BildPanelen->setScreen(W, m_services.screen ? m_services.screen->pixelRatio() : 1.0);
 
     // The diagnosis panel stands where the progress boxes stand, as wide as its texts need.
     const int right = W - u / 2;
@@ -227,11 +234,11 @@ void ExerciseForm::setAnswerActive(bool on)
     }
 }
 
-void ExerciseForm::answerChecked(bool right)
+void ExerciseForm::answerChecked(bool right, bool changesErrorList)
 {
     if (!m_round.answerDue())
         return;
-    m_round.record(right, m_helpUsed != 0);
+    m_round.record(right, m_helpUsed != 0, changesErrorList);
     if (showsProgressBoxes(mode())) {
         Aster1->setRutNummer(Aster1->RutNummer() == Aster1->MaxAntalRutor() ? 0
                                                                             : Aster1->RutNummer() + 1);
@@ -330,10 +337,13 @@ void ExerciseForm::TestOverSkrift()
 void ExerciseForm::NyStartaAster(bool show)
 {
     if (!show) {
+        // Without boxes the column is hidden, so that the diagnosis panel stands alone there.
         Aster1->setVisa(false);
+        Aster1->hide();
         return;
     }
     m_diagPanel->hide();
+    Aster1->show();
     Aster1->setRutNummer(0);
     Aster1->setMaxAntalRutor(m_round.state().sessionLength);
     Aster1->setStarta(true);

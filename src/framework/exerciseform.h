@@ -57,7 +57,8 @@ public:
     /// The answer to the item on screen has been checked (the form has shown the right
     /// answer when `right` is false): counts, progress boxes, error list, the right-answer
     /// display, the next item or the ending. Ignored when no answer is due.
-    void answerChecked(bool right);
+    /// `changesErrorList` false: the item neither enters nor leaves the error list.
+    void answerChecked(bool right, bool changesErrorList = true);
 
     // ---- Handlers of the shared controls ----
     void Button1Click(); ///< correct errors

@@ -5,7 +5,10 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QString>
+#include <QWidget>
 
 namespace vindra::look {
 
@@ -23,6 +26,37 @@ inline const QColor kBlue(0, 0, 255);
 inline QFont arial(int size, bool pixels = false, bool bold = true)
 {
     return toQFont(FontSpec{QStringLiteral("Arial"), size, pixels, bold});
+}
+
+/// The property that marks a control laid on top of others on purpose (the button bar over
+/// the question, the ending picture over the answer, a caption over a picture), so that the
+/// layout check lets it cover its siblings.
+inline constexpr char kOverlayProperty[] = "liesOnTop";
+
+inline void setLiesOnTop(QWidget* w)
+{
+    w->setProperty(kOverlayProperty, true);
+}
+
+/// Makes the font of `w` smaller, a pixel at a time down to 8 pixels, until `text` (a caption
+/// whose "&" marks its shortcut) fits on one line in `room` with a few pixels for a frame. The
+/// forms scale their fonts with the screen and place their controls in layout units; on some
+/// screens a caption would otherwise be cut off.
+inline void fitFont(QWidget* w, QString text, QSize room)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    QFont f = w->font();
+    int pixels = QFontInfo(f).pixelSize();
+    auto fits = [&] {
+        const QFontMetrics fm(f);
+        return fm.horizontalAdvance(text) + 8 <= room.width() && fm.height() + 2 <= room.height();
+    };
+    while (!fits() && pixels > 8) {
+        f.setPixelSize(--pixels);
+    }
+    if (f != w->font())
+        w->setFont(f);
 }
 
 /// `value` scaled by the screen scale (percent).

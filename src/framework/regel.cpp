@@ -24,7 +24,7 @@ TRegelform::TRegelform(Engine& engine, const Services& services, int pageNumber,
 
     Panel1 = new QFrame(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(100, 0, screen.width(), screen.height());
+    Panel1->setGeometry(100, 0, screen.width() - 100, screen.height());
     Image1 = new QLabel(Panel1);
     Image1->setObjectName(QStringLiteral("Image1"));
     WebBrowser1 = new QTextBrowser(Panel1);

@@ -1,6 +1,9 @@
 #include "stallinu.h"
 
 #include "platform/qtplatform.h"
+#include "platform/screen.h"
+
+#include <algorithm>
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,8 +20,8 @@ constexpr int kHeight = 280;
 
 } // namespace
 
-TStallin::TStallin(Engine& engine, const Services&, QWidget* parent)
-    : QDialog(parent), m_engine(engine)
+TStallin::TStallin(Engine& engine, const Services& services, QWidget* parent)
+    : QDialog(parent), m_engine(engine), m_screen(services.screen)
 {
     setObjectName(QStringLiteral("Stallin"));
     setWindowTitle(QStringLiteral("Inst\u00e4llningar"));
@@ -32,6 +35,10 @@ void TStallin::FormCreate()
     const int u = std::max(1, m_engine.layoutUnit);
     const int scale = m_engine.screenScale;
     resize(kWidth * scale / 100, kHeight * scale / 100);
+    // In the middle of the screen, so that a small screen shows the whole dialog.
+    if (m_screen)
+        move(std::max(0, (m_screen->size().width() - width()) / 2),
+             std::max(0, (m_screen->size().height() - height()) / 2));
     setStyleSheet(QStringLiteral("TStallin, #Stallin { background: blue; }"));
 
     auto* outer = new QFrame(this);

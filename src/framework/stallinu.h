@@ -30,6 +30,7 @@ private:
     void showValue();
 
     Engine& m_engine;
+    const Screen* m_screen = nullptr;
     QLabel* m_value = nullptr;
 };
 

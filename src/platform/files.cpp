@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QTemporaryFile>
 
 namespace vindra::files {
 
@@ -96,14 +97,8 @@ bool isWritableDir(const QString& dir)
     const QString resolved = resolve(dir);
     if (!QFileInfo(resolved).isDir())
         return false;
-    const QString probe = resolved + QStringLiteral("/temp.$$$");
-    QFile f(probe);
-    // A probe that already exists is left alone: it may not be ours.
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
-    f.close();
-    QFile::remove(probe);
-    return true;
+    QTemporaryFile probe(resolved + QStringLiteral("/temp.XXXXXX.$$$"));
+    return probe.open(); // removed again when it goes out of scope
 }
 
 bool readAll(const QString& path, QByteArray& out)

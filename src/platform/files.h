@@ -22,8 +22,9 @@ bool isDir(const QString& path);
 /// without regard to letter case, in directory order. Empty when `dir` is not a directory.
 QStringList listMatching(const QString& dir, const QString& pattern);
 
-/// Tries to create and remove the file "temp.$$$" in directory `dir`; true when that
-/// worked. Never leaves the file behind and never reports anything.
+/// Tries to create and remove a probe file in directory `dir`; true when that worked. The
+/// probe has a name no other process uses, so a file left in the directory by anyone never
+/// decides the answer; only the probe itself is removed. Never reports anything.
 bool isWritableDir(const QString& dir);
 
 /// Reads a whole file; false when it is not a regular file or cannot be read.

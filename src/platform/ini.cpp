@@ -15,6 +15,30 @@ QString keyOf(const QString& section, const QString& key)
     return section.trimmed().toLower() + QLatin1Char('\n') + key.trimmed().toLower();
 }
 
+/// `value` without a comment: a ";" after a blank (space or tab) and outside double quotes
+/// ends the value.
+QByteArray withoutComment(const QByteArray& value)
+{
+    bool quoted = false;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted && i > 0 && (value[i - 1] == ' ' || value[i - 1] == '\t'))
+            return value.left(i).trimmed();
+    }
+    return value;
+}
+
+bool hasHighBytes(const QByteArray& bytes)
+{
+    for (const char c : bytes) {
+        if (static_cast<unsigned char>(c) > 127)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 IniFile IniFile::load(const QString& path)
@@ -25,9 +49,16 @@ IniFile IniFile::load(const QString& path)
     return parse(content);
 }
 
-IniFile IniFile::parse(const QByteArray& content)
+IniFile IniFile::parse(const QByteArray& file)
 {
     IniFile ini;
+    QByteArray content = file;
+    if (content.startsWith("\xEF\xBB\xBF")) {
+        content.remove(0, 3);
+        ini.m_utf8 = true;
+    } else {
+        ini.m_utf8 = hasHighBytes(content) && content.isValidUtf8();
+    }
     QString section;
     const QList<QByteArray> lines = content.split('\n');
     for (QByteArray line : lines) {
@@ -43,7 +74,7 @@ IniFile IniFile::parse(const QByteArray& content)
         if (eq <= 0)
             continue;
         const QString key = QString::fromLatin1(line.left(eq));
-        QByteArray value = line.mid(eq + 1).trimmed();
+        QByteArray value = withoutComment(line.mid(eq + 1)).trimmed();
         if (value.size() >= 2 && value.startsWith('"') && value.endsWith('"'))
             value = value.mid(1, value.size() - 2);
         const QString k = keyOf(section, key);

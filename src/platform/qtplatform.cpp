@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 
 namespace vindra {
@@ -35,6 +36,20 @@ bool QtMessages::confirm(const QString& text)
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtMessages::retry(const QString& text)
+{
+    QMessageBox box;
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(QStringLiteral("Vindra"));
+    box.setText(text);
+    QPushButton* again = box.addButton(QStringLiteral("Försök igen"), QMessageBox::AcceptRole);
+    QPushButton* cancel = box.addButton(QStringLiteral("Avbryt"), QMessageBox::RejectRole);
+    box.setDefaultButton(again);
+    box.setEscapeButton(cancel);
+    box.exec();
+    return box.clickedButton() == again;
+}
+
 QFont toQFont(const FontSpec& fontSpec)
 {
     QFont f(fontSpec.family);
@@ -56,6 +71,13 @@ QSize QtScreen::size() const
     if (const QScreen* s = QGuiApplication::primaryScreen())
         return s->size();
     return {1024, 768};
+}
+
+double QtScreen::pixelRatio() const
+{
+    if (const QScreen* s = QGuiApplication::primaryScreen())
+        return s->devicePixelRatio();
+    return 1.0;
 }
 
 } // namespace vindra

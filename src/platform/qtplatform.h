@@ -13,6 +13,7 @@ class QtMessages : public Messages {
 public:
     void show(MessageKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
+    bool retry(const QString& text) override;
 };
 
 /// Text widths from Qt's font metrics. "Arial" resolves to Liberation Sans through
@@ -26,6 +27,7 @@ public:
 class QtScreen : public Screen {
 public:
     QSize size() const override;
+    double pixelRatio() const override;
 };
 
 /// The QFont of a FontSpec, for forms that draw or lay out text.

@@ -3,10 +3,12 @@
 #include "diagnosis/diagu.h"
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
+#include "framework/look.h"
 #include "framework/skrivut.h"
 #include "menuwindow.h"
 #include "platform/files.h"
 #include "platform/messages.h"
+#include "platform/qtpicture.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
 #include "shell/manualu.h"
@@ -147,8 +149,10 @@ TEngel::TEngel(std::unique_ptr<Engine> engine, const Services& services, QWidget
     Label3->setObjectName(QStringLiteral("Label3"));
     Label4 = new QLabel(this);
     Label4->setObjectName(QStringLiteral("Label4"));
-    for (QLabel* l : {Label3, Label4})
+    for (QLabel* l : {Label3, Label4}) {
         setColour(l, QPalette::WindowText, Qt::white);
+        look::setLiesOnTop(l); // a caption is shown over the picture below
+    }
 
     FormCreate();
 }
@@ -242,11 +246,16 @@ void TEngel::layoutWindow()
 void TEngel::startbilder()
 {
     const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
+    const double ratio = m_services.screen ? m_services.screen->pixelRatio() : 1.0;
     const int barH = Panel9->height();
     const int rowHeight = (screen.height() - barH) / 3;
     const int panelLeft = Panel1->x();
     const int panelRight = Panel1->x() + Panel1->width();
     const QByteArray prefix = catalogue::mainPicturePrefix(screen.width());
+    // The bitmaps are made for screens up to 1024 pixels wide. On a larger or denser screen a
+    // picture is drawn from its SVG as high as its row and as wide as its proportions allow,
+    // at most the whole column, so that it fills its place and stays sharp.
+    const bool drawn = screen.width() > catalogue::kLargestBitmapScreenWidth || ratio != 1.0;
 
     for (int k = 1; k <= 6; ++k) {
         QLabel* image = pictureImage(k);
@@ -258,15 +267,25 @@ void TEngel::startbilder()
         const int left = k <= 3 ? panelLeft - pictureImage(1)->width() : panelRight;
         image->move(left, top);
 
-        const QString path =
-            m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
         QPixmap bitmap;
-        if (!files::isFile(path) || !bitmap.load(path)) {
-            image->hide();
-            continue;
+        if (drawn) {
+            const QString source = m_engine->materialPath("\\BILD\\" + catalogue::mainPictureSource(n));
+            const double aspect = files::isFile(source) ? pictureAspect(source) : 0;
+            if (aspect > 0) {
+                const int width = std::min(panelLeft, int(rowHeight * aspect));
+                bitmap = drawPicture(source, QSize(width, rowHeight), ratio);
+            }
+        }
+        if (bitmap.isNull()) {
+            const QString path =
+                m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
+            if (!files::isFile(path) || !bitmap.load(path)) {
+                image->hide();
+                continue;
+            }
         }
         image->setPixmap(bitmap);
-        image->resize(bitmap.size());
+        image->resize(bitmap.deviceIndependentSize().toSize());
         if (k == 1)
             image->move(panelLeft - image->width(), top);
         image->show();

@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #ifndef VINDRA_VERSION
 #define VINDRA_VERSION "0"
 #endif
@@ -172,7 +174,9 @@ void TOmSevra::FormCreate()
                              s(110));
 
     const int badge = s(64);
-    const int badgeTop = CreditLabel->y() + CreditLabel->height() + 2 * unit;
+    // On a small screen the badges move up rather than onto the button below them.
+    const int badgeTop = std::min(CreditLabel->y() + CreditLabel->height() + 2 * unit,
+                                  screen.height() - s(60) - unit - badge);
     Image2->setPixmap(drawBadge(badge, kNavy, QStringLiteral("i")));
     Image2->setGeometry(screen.width() / 2 - badge - 2 * unit, badgeTop, badge, badge);
     Image3->setPixmap(drawBadge(badge, QColor(0, 128, 0), QStringLiteral("?")));

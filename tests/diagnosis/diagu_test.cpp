@@ -256,6 +256,8 @@ TEST(TDiag, NewUser)
     leaveProtocolWhenOpen(opened, [&](Tdiaprot*) {
         EXPECT_EQ(room.engine->diagnosis.current.name, "Cleo");
         EXPECT_EQ(room.engine->diagnosis.current.state, rec::cleared().state);
+        EXPECT_EQ(room.namesOnDisk(), (QStringList{"Anna", "Cleo"}))
+            << "saved at once, so the name is taken for everyone else";
     });
     typeInto(name, "Cleo");
     EXPECT_TRUE(opened);
@@ -311,6 +313,25 @@ TEST(TDiag, TeacherLogin)
     QTest::keyClick(list(d.get()), Qt::Key_Return);
     password(d.get(), "KORPMARK");
     EXPECT_EQ(d->failures(), 1) << "the pupil's own password is asked for";
+}
+
+// An installation the teacher may not write has no teacher password file and cannot get
+// one: the teacher still logs in with the documented password and learns why it cannot be
+// changed.
+TEST(TDiag, TeacherLogsInWhereNoPasswordFileCanBeMade)
+{
+    Room room;
+    room.engine->dirs.cd = "/proc/none"; // /proc refuses new files even to root
+    room.engine->dirs.hardDisk = "/proc";
+    auto d = room.open();
+    teacherLogin(d.get());
+    EXPECT_TRUE(child<QWidget>(d.get(), "TeacherPanel")->isVisible());
+    EXPECT_EQ(d->failures(), 0);
+    EXPECT_EQ(
+        room.inst.messages.texts(),
+        QStringList{"Kunde inte skapa l\u00e4rarl\u00f6senfilen.\nL\u00e4rarl\u00f6senordet kan "
+                    "inte \u00e4ndras f\u00f6rr\u00e4n filen /proc/DATA/ENG45444.DOT kan "
+                    "skrivas."});
 }
 
 TEST(TDiag, TeacherPrintsTheClassOverview)

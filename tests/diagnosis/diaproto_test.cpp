@@ -10,9 +10,11 @@
 #include "platform/textmeasure.h"
 #include "app/programforms.h"
 #include "support/material.h"
+#include "support/savefailures.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -493,4 +495,104 @@ TEST(Tdiaprot, PupilTakesATestAndPractisesAfterAFailedOne)
     EXPECT_EQ(stored->name, "Alva");
     EXPECT_EQ(stored->result[6], 12);
     EXPECT_EQ(stored->state[6], 2);
+}
+
+// Whatever stops a save, the pupil is told why and may try again; the result stays marked
+// unsaved, and once the trouble is gone it is saved under a busy cursor without a word.
+TEST(Tdiaprot, AFailedSaveIsReportedAndTriedAgain)
+{
+    for (const test::SaveFailure& c : test::saveFailures()) {
+        SCOPED_TRACE(c.what);
+        Room room;
+        const QString results = room.inst.root + "/results";
+        auto p = room.open();
+        p->diagnosisRegister().lockWaitMs = 100;
+        std::shared_ptr<void> trouble;
+        if (!c.cause(results, trouble))
+            continue; // cannot be made here
+        room.inst.messages.whileAsking = [](const QString&) {
+            EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr)
+                << "no busy cursor over a question";
+        };
+        room.inst.messages.queueAnswer(true); // "Försök igen" once, then "Avbryt"
+        room.engine->diagnosis.currentSlot = 5;
+        room.engine->diagnosback(17);
+        const QString said = "Diagnosen kunde inte sparas.\n" + c.text.arg(results);
+        EXPECT_EQ(room.inst.messages.retries(), QStringList({said, said}));
+        EXPECT_TRUE(room.engine->diagnosis.recordChanged) << "still unsaved";
+        EXPECT_EQ(p->cell(2, 5), "        17");
+
+        trouble.reset();
+        room.inst.messages.clear();
+        bool busy = false;
+        p->diagnosisRegister().beforeCommit = [&] {
+            busy = QGuiApplication::overrideCursor() &&
+                   QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+        };
+        child<QPushButton>(p.get(), "AvbrytButton")->click();
+        EXPECT_FALSE(p->isVisible());
+        EXPECT_TRUE(busy);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(room.inst.messages.entries().isEmpty());
+        ASSERT_TRUE(room.stored().has_value());
+        EXPECT_EQ(room.stored()->result[5], 17);
+    }
+}
+
+TEST(Tdiaprot, LeavingWithAnUnsavedResultAsksFirst)
+{
+    Room room;
+    const QString results = room.inst.root + "/results";
+    auto p = room.open();
+    QDir(results).removeRecursively();
+    room.engine->diagnosis.currentSlot = 5;
+    room.engine->diagnosback(17); // "Avbryt" at the question
+
+    // Leaving fails to save again; the pupil chooses to stay.
+    room.inst.messages.clear();
+    room.inst.messages.queueAnswer(false);
+    room.inst.messages.queueAnswer(false);
+    child<QPushButton>(p.get(), "AvbrytButton")->click();
+    EXPECT_TRUE(p->isVisible());
+    EXPECT_EQ(room.engine->session.mode, SessionMode::DiagnosisTest);
+    EXPECT_EQ(room.inst.messages.retries().size(), 1);
+    EXPECT_EQ(room.inst.messages.confirmations(),
+              QStringList{"Diagnosen \u00e4r inte sparad och g\u00e5r f\u00f6rlorad om du "
+                          "l\u00e4mnar nu. Vill du l\u00e4mna \u00e4nd\u00e5?"});
+
+    // Esc leaves the same way; meanwhile the directory is back, and trying again saves.
+    room.inst.messages.clear();
+    room.inst.messages.whileAsking = [&](const QString&) { QDir().mkpath(results); };
+    room.inst.messages.queueAnswer(true);
+    QTest::keyClick(grid(p.get()), Qt::Key_Escape);
+    EXPECT_FALSE(p->isVisible());
+    EXPECT_EQ(room.engine->session.mode, SessionMode::Practice);
+    EXPECT_TRUE(room.inst.messages.confirmations().isEmpty());
+    ASSERT_TRUE(room.stored().has_value());
+    EXPECT_EQ(room.stored()->result[5], 17);
+}
+
+// A pupil made by "New user" whose name someone else saved meanwhile (on another computer, or
+// the teacher's tool) never overwrites that record and its password.
+TEST(Tdiaprot, ANewPupilNeverOverwritesARecordSavedMeanwhile)
+{
+    Room room;
+    room.engine->diagnosis.newRecord = true;
+    DiagnosisRecord other = rec::cleared();
+    other.name = "cleo";
+    other.password = "hemligt";
+    ASSERT_EQ(DiagnosisRegister(*room.engine).store(other, DiagnosisRegister::StoreMode::AddOnly),
+              DiagnosisRegister::StoreResult::Saved);
+    const QByteArray before = registerBytes(room);
+
+    auto p = room.open();
+    room.engine->diagnosis.currentSlot = 5;
+    room.engine->diagnosback(17);
+    const QString taken = "N\u00e5gon annan har hunnit spara en diagnos med namnet \"Cleo\". Ditt "
+                          "resultat har inte sparats. Be din l\u00e4rare om hj\u00e4lp.";
+    EXPECT_EQ(room.inst.messages.texts(), QStringList{taken});
+    child<QPushButton>(p.get(), "AvbrytButton")->click(); // told again, asked, and leaves
+    EXPECT_FALSE(p->isVisible());
+    EXPECT_EQ(room.inst.messages.confirmations().size(), 1);
+    EXPECT_EQ(registerBytes(room), before);
 }

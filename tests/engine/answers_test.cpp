@@ -56,6 +56,10 @@ TEST(Svarstest, CandidatesCleaningAndModes)
         {"is#\xE4r#&blir#var", "blir", 1, 31051, 0},
         {"is#\xE4r#&blir#var", "is", 1, 31051, 60000},
         {"x#a#&b#", "b", 1, 31051, 0}, // trailing "#": alternatives counted from the last field
+        // Empty fields after an alternative never reach back to the question.
+        {"hus#a house#&hem##", "hus", 1, 31051, 60000},
+        {"hus#a house#&hem##", "hem", 1, 31051, 0},
+        {"hus#a house#&hem##", "a house", 1, 31051, 0},
         {"x#one#&two", "..two..", 1, 31051, 0}, // the typed text's stripping accumulates
         {"x#one", "..one..", 1, 31051, 60000},
         // Apostrophe look-alikes: acute accent, right and left single quotes, grave accent.
@@ -112,6 +116,7 @@ TEST(GreenRedTest, BeginningsOfTheAnswerAndItsAlternatives)
         const char* typed;
         int mode;
         quint8 expected;
+        int answerField = 2;
     };
     const Case cases[] = {
         {"x#the house", "the h", 1, 1},
@@ -124,6 +129,9 @@ TEST(GreenRedTest, BeginningsOfTheAnswerAndItsAlternatives)
         {"is#\xE4r#&blir#var", "bl", 1, 1},
         {"is#\xE4r#&blir#var", "va", 1, 1},
         {"is#\xE4r#&blir#var", "is", 1, 2}, // field 1 is not an answer
+        // A reversed item (field 1 expected): the shown field 2 stands before the
+        // alternatives and is no answer.
+        {"hus#a house#&hem", "a h", 1, 2, 1},
         // A form whose answer check ignores letter case lights the lamp the same way.
         {"x#the baby is crying", "The baby", 3, 1},
         {"x#the house", "THE X", 3, 2},
@@ -138,7 +146,8 @@ TEST(GreenRedTest, BeginningsOfTheAnswerAndItsAlternatives)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.line) + " / " + c.typed);
         a.engine.str_postarray(c.line);
-        EXPECT_EQ(a.engine.GreenRedTest(c.typed, a.engine.item.fields[2], c.mode), c.expected);
+        const QByteArray right = a.engine.item.fields[static_cast<size_t>(c.answerField)];
+        EXPECT_EQ(a.engine.GreenRedTest(c.typed, right, c.mode), c.expected);
     }
 }
 

@@ -1,11 +1,16 @@
 #include "engine/cipher.h"
+#include "engine/cp1252.h"
 #include "engine/diagnosisregister.h"
 #include "support/material.h"
+#include "support/savefailures.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 using namespace vindra;
 namespace rec = vindra::diagnosisrecord;
@@ -105,6 +110,48 @@ TEST(DiagnosisRegister, SavingIntoAMissingDirectoryFailsSilently)
     f.engine->diagnosis.current.name = "Anna";
     EXPECT_FALSE(f.reg.SparaProtokoll());
     EXPECT_TRUE(f.texts().isEmpty());
+}
+
+// What a person is told when the register cannot be written names the real trouble.
+TEST(DiagnosisRegister, SaveFailuresSayWhatIsWrong)
+{
+    for (const test::SaveFailure& c : test::saveFailures()) {
+        SCOPED_TRACE(c.what);
+        Fixture f;
+        const QString results = f.inst.root + "/results";
+        std::shared_ptr<void> keep;
+        if (!c.cause(results, keep)) {
+            GTEST_LOG_(INFO) << c.what << " cannot be made here";
+            continue;
+        }
+        f.reg.lockWaitMs = 100;
+        f.engine->diagnosis.current.name = "Anna";
+        recordfile::Error error;
+        EXPECT_EQ(f.reg.saveCurrent(&error), DiagnosisRegister::StoreResult::Failed);
+        EXPECT_EQ(cp1252::toUnicode(f.reg.failureText(error)), c.text.arg(results));
+        EXPECT_TRUE(f.texts().isEmpty()) << "the caller reports it";
+    }
+}
+
+// A pupil made by "New user" is added only if nobody of that name was saved meanwhile.
+TEST(DiagnosisRegister, ANewPupilNeverReplacesAnother)
+{
+    Fixture f;
+    const QByteArray anna = stored("anna", 'a', "hemligt");
+    f.setFile(anna);
+    f.reg.RensaDiagnos();
+    f.engine->diagnosis.current.name = "Anna";
+    f.engine->diagnosis.newRecord = true;
+    EXPECT_EQ(f.reg.saveCurrent(), DiagnosisRegister::StoreResult::NameTaken);
+    EXPECT_EQ(f.file(), anna);
+    EXPECT_TRUE(f.engine->diagnosis.newRecord);
+
+    f.engine->diagnosis.current.name = "Bo";
+    EXPECT_EQ(f.reg.saveCurrent(), DiagnosisRegister::StoreResult::Saved);
+    EXPECT_FALSE(f.engine->diagnosis.newRecord);
+    f.engine->diagnosis.current.result[3] = 9;
+    EXPECT_EQ(f.reg.saveCurrent(), DiagnosisRegister::StoreResult::Saved) << "then replaced";
+    EXPECT_EQ(f.file(), anna + rec::toBytes(f.engine->diagnosis.current));
 }
 
 TEST(DiagnosisRegister, TruncatedRegisterLosesNoPupil)
@@ -225,4 +272,15 @@ TEST(DiagnosisRegister, TeacherPasswordFile)
     EXPECT_FALSE(f.reg.LararLosenFil(2));
     EXPECT_EQ(f.texts(), QStringList{"Kunde inte skapa l\u00e4rarl\u00f6senfilen."});
     EXPECT_EQ(f.engine->diagnosis.teacherPassword, "kept");
+
+    // An installation the teacher may not write, without the file: the first login works
+    // with the initial password, and the teacher learns why it cannot be changed.
+    f.inst.messages.clear();
+    f.engine->diagnosis.teacherPassword.clear();
+    EXPECT_FALSE(f.reg.LararLosenFil(1));
+    EXPECT_EQ(f.engine->diagnosis.teacherPassword, "KORPMARK");
+    EXPECT_EQ(f.texts(),
+              QStringList{"Kunde inte skapa l\u00e4rarl\u00f6senfilen.\nL\u00e4rarl\u00f6senordet "
+                          "kan inte \u00e4ndras f\u00f6rr\u00e4n filen "
+                          "/proc/DATA/ENG45444.DOT kan skrivas."});
 }

@@ -19,7 +19,8 @@ TEST(Startup, DirectoriesFileTreatments)
     Engine e(inst.messages, inst.clock, 1);
     e.readDirectories(inst.root);
     EXPECT_EQ(e.dirs.cd, "/cd");
-    EXPECT_EQ(e.dirs.hardDisk.size(), 80 + inst.root.size() + 1) << "cut to 80, then located";
+    EXPECT_EQ(e.dirs.hardDisk, inst.root.toUtf8() + "/" + QByteArray(100, 'h'))
+        << "taken whole however long, then located";
     EXPECT_TRUE(e.dirs.score.endsWith("/C:/SCORES\\")) << e.dirs.score.constData();
     EXPECT_TRUE(e.dirs.results.endsWith("/D:/RES")) << e.dirs.results.constData();
 
@@ -27,6 +28,37 @@ TEST(Startup, DirectoriesFileTreatments)
     e.readDirectories(inst.root);
     EXPECT_EQ(e.dirs.results, "/hd\\RESULTAT");
     EXPECT_EQ(e.dirs.score, "/s/");
+}
+
+// The directories file as a Linux editor writes it: UTF-8, comments after the values.
+TEST(Startup, DirectoriesFileInUtf8WithComments)
+{
+    Installation inst;
+    inst.writeIni("[Path]\nKelvo97CDPath=/srv/L\xC3\xA4rare/material   ; l\xC3\xA4sbar kopia\n"
+                  "KELVO97DiagnosPath=/srv/\xC3\x85k8;b\n");
+    Engine e(inst.messages, inst.clock, 1);
+    e.readDirectories(inst.root);
+    EXPECT_EQ(e.dirs.cd, "/srv/L\xE4rare/material") << "kept in the Windows code page";
+    EXPECT_EQ(e.dirs.results, "/srv/\xC5k8;b");
+}
+
+// The example of the README is what an administrator copies: it must give the paths it shows.
+TEST(Startup, TheReadmeExampleWorks)
+{
+    QFile readme(QStringLiteral(VINDRA_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QByteArray text = readme.readAll();
+    const qsizetype start = text.indexOf("```ini\n");
+    ASSERT_GE(start, 0);
+    const qsizetype end = text.indexOf("```", start + 7);
+    Installation inst;
+    inst.writeIni(text.mid(start + 7, end - start - 7));
+    Engine e(inst.messages, inst.clock, 1);
+    e.readDirectories(inst.root);
+    EXPECT_EQ(e.dirs.cd, "/srv/vindra/material");
+    EXPECT_EQ(e.dirs.hardDisk, "/opt/vindra/material");
+    EXPECT_EQ(e.dirs.score, "/srv/vindra/scores\\");
+    EXPECT_EQ(e.dirs.results, "/srv/klass/resultat");
 }
 
 TEST(Startup, NoDirectoriesFileAtAll)
@@ -74,7 +106,16 @@ TEST(Startup, ResultsDirectoryChecks)
     auto e = inst.start();
     e->checkDirectories();
     EXPECT_TRUE(inst.messages.entries().isEmpty());
-    EXPECT_FALSE(QFile::exists(inst.root + "/results/temp.$$$"));
+    EXPECT_TRUE(QDir(inst.root + "/results")
+                    .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        << "the write test leaves nothing";
+
+    // A probe someone else left does not make the shared directory read-only.
+    inst.write("results/temp.$$$", "");
+    e->checkDirectories();
+    EXPECT_TRUE(inst.messages.entries().isEmpty());
+    EXPECT_EQ(e->dirs.results, inst.root.toUtf8() + "/results");
+    EXPECT_TRUE(QFile::exists(inst.root + "/results/temp.$$$"));
 
     // /proc refuses new files even to root: a read-only results directory.
     const QByteArray hd = inst.root.toUtf8() + "/material";

@@ -38,10 +38,11 @@ protected:
     void SetUp() override
     {
         FormTimer::setManual(true);
-        inst.data("datfiler.eng", "ENG31051.DAT\nENG35102.DAT\nENGDI16.DAT\nENOVN106.DAT\n"
+        inst.data("datfiler.eng", "ENG31051.DAT\nENG35102.DAT\nENG35051.DAT\nENGDI16.DAT\nENOVN106.DAT\n"
                                   "ENGDI06.DAT\nREOM9001.LOV\nREOM9002.LOV\nREOM9013.LOV\n");
         inst.data("ENG31051.DAT", items(12));
         inst.data("ENG35102.DAT", "$Do it\nlikes tea#Do you like tea?\n");
+        inst.data("ENG35051.DAT", "$Tampen\ngive up#ge upp\n");
         inst.data("ENGDI16.DAT", items(25));
         inst.data("ENOVN106.DAT", items(25));
         inst.data("ENGDI06.DAT", items(25));
@@ -258,4 +259,77 @@ TEST_F(Skriva, WorksheetModeCollectsItemsByHandAndByCount)
     EXPECT_EQ(engine->worksheet.list(1).size(), 4 + 3 * 2);
     EXPECT_TRUE(engine->worksheet.list(1).last().startsWith("       ____"));
     EXPECT_TRUE(engine->worksheet.list(1)[8].startsWith("   4. "));
+}
+
+TEST_F(Skriva, SettingsAtTheEndOfARoundAsksNothingMore)
+{
+    open("ENG31051.DAT");
+    round("+++++++++-");
+    tick(30, true);
+    ASSERT_TRUE(child<QWidget>("Panel1")->isVisible());
+    const int right = engine->session.rightCount;
+    const int errors = engine->cache[1].errorCount;
+    test::NextModal settings;
+    child<QPushButton>("Button4")->click();
+    EXPECT_EQ(settings.className(), "vindra::TStallin");
+    EXPECT_FALSE(child<QLineEdit>("Edit1")->isEnabled()) << "the ended round takes no answer";
+    form->Edit1KeyPress();
+    EXPECT_EQ(engine->session.rightCount, right);
+    EXPECT_EQ(engine->cache[1].errorCount, errors) << "no extra error, no second ending";
+}
+
+TEST_F(Skriva, ALampFromACorrectionRoundGoesOutWithIt)
+{
+    engine->diagnosis.current.name = "Alva";
+    engine->diagnosis.currentSlot = 6;
+    engine->diagnosis.current.state[6] = 3;
+    open("ENOVN106.DAT", SessionMode::Practise1);
+    round("-------------------+");
+    form->Button1Click();
+    ASSERT_EQ(engine->session.mode, SessionMode::DiagnosisCorrection);
+    auto* lampButton = child<QPushButton>("lampknapp");
+    ASSERT_TRUE(lampButton->isVisible());
+    lampButton->click();
+    EXPECT_TRUE(child<QWidget>("LampShape")->isVisible());
+    round(std::string(static_cast<size_t>(engine->session.sessionLength), '+'));
+    form->Button2Click();
+    EXPECT_EQ(engine->session.mode, SessionMode::Practise1);
+    EXPECT_FALSE(child<QWidget>("LampShape")->isVisible());
+    round("++++++++++++++++++++");
+    EXPECT_EQ(engine->session.mode, SessionMode::Practise2) << "the new round's answers count";
+}
+
+TEST_F(Skriva, TampensHelpOpensItsPage)
+{
+    inst.write("material/REGLER/R35051.htm", "<html><body>Partikelverb</body></html>");
+    open("ENG35051.DAT");
+    auto* help = child<QPushButton>("BitBtn2");
+    EXPECT_EQ(help->text(), "&Help");
+    EXPECT_TRUE(help->isVisible());
+    test::NextModal viewer;
+    help->click();
+    EXPECT_EQ(viewer.className(), "vindra::TRegelform");
+    EXPECT_TRUE(inst.messages.entries().isEmpty()) << "the page exists";
+    EXPECT_EQ(engine->rulePageName, "R35051.htm");
+}
+
+TEST_F(Skriva, DiagnosisCaptionsFitTheirBoxes)
+{
+    engine->diagnosis.current.name = "Alva";
+    engine->diagnosis.currentSlot = 6;
+    for (const QSize size : {QSize(640, 480), QSize(800, 600), QSize(1024, 768)}) {
+        SCOPED_TRACE(size.width());
+        screen.setSize(size);
+        open("ENGDI06.DAT", SessionMode::DiagnosisTest);
+        for (const char* name : {"DiagLabel1", "DiagLabel2", "DiagLabel3", "DiagLabel4"}) {
+            auto* label = child<QLabel>(name);
+            const QFontMetrics fm(label->font());
+            EXPECT_LE(fm.horizontalAdvance(label->text()), label->width()) << name;
+            EXPECT_LE(fm.height(), label->height()) << name;
+        }
+        const QRect question = child<QLabel>("DiagLabel2")->geometry();
+        const QRect number = child<QLabel>("DiagLabel3")->geometry();
+        EXPECT_FALSE(question.intersects(number)) << "\"Question\" and \"1/20\" do not overlap";
+        form.reset();
+    }
 }

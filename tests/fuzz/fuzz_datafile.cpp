@@ -1,9 +1,10 @@
 // libFuzzer target over the data-file reader: line splitting and kinds, the "$" lines,
-// the field split (with its unscrambling), the word buttons of a word-choice file and the
-// line cipher.
+// the field split (with its unscrambling), the line cipher, the reading of gap sentences
+// (prompt, gaps, help texts, worksheet blanks) and the word buttons of a word-choice file.
 
 #include "engine/cipher.h"
 #include "engine/datafile.h"
+#include "engine/gapitem.h"
 #include "engine/wordchoice.h"
 
 #include <QSet>
@@ -22,6 +23,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (f.fieldCount > datafile::kMaxFields || f.alternativesCount > f.fieldCount)
             std::abort();
         datafile::GeProgramtal(line);
+
+        for (const bool promptKind : {false, true}) {
+            const gap::Item item = gap::read(f, promptKind);
+            if (item.answers.size() > gap::kMaxGaps || item.help.size() > 2)
+                std::abort();
+            for (const gap::Segment& s : gap::segments(item.sentence, 1)) {
+                if (s.gap < 0 || s.gap > gap::kMaxGaps)
+                    std::abort();
+            }
+            // A sentence without a gap goes to the pupil's worksheet unchanged.
+            const QByteArray blank = gap::blankedLine(item.sentence, 1);
+            if (item.answers.isEmpty() && blank != item.sentence)
+                std::abort();
+        }
 
         // Every line of printable bytes that kryptrad transforms comes back unchanged.
         const QByteArray scrambled = cipher::kryptrad(line);

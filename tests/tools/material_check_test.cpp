@@ -139,6 +139,17 @@ TEST(MaterialCheck, EachBreakageIsReported)
          "DATA/ENG35081.DAT: line 11: unbalanced"},
         {"three gaps", [](GoodRoot& r) { r.put("DATA/ENG35081.DAT", tenItems("<I> <am> <N>.")); },
          "DATA/ENG35081.DAT: line 1: needs 1 to 2 gaps"},
+        {"two-gap alternative for one gap",
+         [](GoodRoot& r) {
+             r.put("DATA/ENG35081.DAT", tenItems("I <am> N.") + "I <am> sure you <are>.#&'m\n");
+         },
+         "DATA/ENG35081.DAT: line 11: an alternative of a two-gap sentence"},
+        {"alternative wider than the gap's box",
+         [](GoodRoot& r) {
+             r.put("DATA/ENG35081.DAT",
+                   tenItems("I <am> N.") + "I <am> here.#&am very much indeed\n");
+         },
+         "DATA/ENG35081.DAT: line 11: alternative \"am very much indeed\" does not fit"},
         {"too many marked words", [&](GoodRoot& r) { r.put("DATA/ENG31011.DAT", lines(thirteen)); },
          "DATA/ENG31011.DAT: marks 13 different words, at most 12 fit"},
         {"word spelt as no button shows it",

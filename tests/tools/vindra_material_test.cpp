@@ -55,6 +55,12 @@ TEST(VindraMaterial, TryChecksAnAnswerAsAnExerciseWould)
         {{"--", "x#a house", ""}, "6000\n2\n"},
         {{"--code", "31021", "--", "x#", ""}, "0\n2\n"},
         {{"--", scrambled, "a house."}, "0\n2\n"},
+        // Gap sentences: each gap its own answer, a pair of alternatives split between them.
+        {{"--code", "39011", "--gap", "2", "--", "I <am> sure they <are>.#&'m/'re", "'re"}, "0\n1\n"},
+        {{"--code", "39011", "--gap", "1", "--", "I <am> sure they <are>.#&'m/'re", "'re"},
+         "60000\n2\n"},
+        {{"--code", "35043", "--gap", "1", "--", "Jag <bor>.#I <live> here.", "liv"}, "60000\n1\n"},
+        {{"--code", "31021", "--gap", "1", "--", "I like <> tea.", ""}, "0\n2\n"},
     };
     for (const Case& c : cases) {
         QProcess p;
@@ -64,10 +70,35 @@ TEST(VindraMaterial, TryChecksAnAnswerAsAnExerciseWould)
         EXPECT_EQ(p.readAllStandardOutput(), c.output) << c.args.join(' ').toStdString();
     }
     for (const QStringList& bad : {QStringList{"--mode", "2", "--", "a#b", "b"},
-                                   QStringList{"--", "a#b"}, QStringList{"--code", "x", "--", "a", "b"}}) {
+                                   QStringList{"--", "a#b"}, QStringList{"--code", "x", "--", "a", "b"},
+                                   QStringList{"--gap", "3", "--", "a <b>", "b"}}) {
         QProcess p;
         p.start(QStringLiteral(VINDRA_MATERIAL_TOOL), QStringList{"try"} + bad);
         p.waitForFinished(10000);
         EXPECT_EQ(p.exitCode(), 2) << bad.join(' ').toStdString();
+    }
+}
+
+// Input that cannot be read and output that cannot be written end in a message and exit 1.
+TEST(VindraMaterial, UnreadableInputAndUnwritableOutputFail)
+{
+    const struct {
+        const char* what;
+        QString shell; // run by sh with the tool as $0
+    } cases[] = {
+        {"standard input closed", "exec \"$0\" fields <&-"},
+        {"standard input a directory", "exec \"$0\" scramble < /"},
+        {"a full disk", "echo 'a#b' | \"$0\" scramble > /dev/full"},
+        {"standard output closed", "echo 'a#b' | \"$0\" unscramble >&-"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QProcess p;
+        p.start(QStringLiteral("sh"), {"-c", c.shell, QStringLiteral(VINDRA_MATERIAL_TOOL)});
+        p.waitForFinished(10000);
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), 1);
+        const QByteArray err = p.readAllStandardError();
+        EXPECT_TRUE(err.startsWith("vindra-material: cannot ")) << err.constData();
     }
 }

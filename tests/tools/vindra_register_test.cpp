@@ -1,5 +1,6 @@
 #include "engine/diagnosisrecord.h"
 #include "engine/diagnosisregister.h"
+#include "support/readonly.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -9,8 +10,13 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace vindra;
 namespace rec = vindra::diagnosisrecord;
@@ -28,20 +34,53 @@ QStringList withDir(const QTemporaryDir& dir, QStringList args)
     return QStringList{"--dir", dir.path()} + args;
 }
 
-ToolRun run(const QTemporaryDir& dir, const QStringList& args)
+ToolRun finished(QProcess& p)
 {
-    QProcess p;
-    p.start(QStringLiteral(VINDRA_REGISTER_TOOL), withDir(dir, args));
-    p.waitForFinished(30000);
+    p.waitForFinished(60000);
     return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
             QString::fromUtf8(p.readAllStandardError())};
 }
 
-QByteArray registerOf(const QTemporaryDir& dir)
+ToolRun runIn(const QString& dir, const QStringList& args)
 {
-    QFile f(dir.path() + "/RDIAG.DIA");
+    QProcess p;
+    p.start(QStringLiteral(VINDRA_REGISTER_TOOL), QStringList{"--dir", dir} + args);
+    return finished(p);
+}
+
+ToolRun run(const QTemporaryDir& dir, const QStringList& args)
+{
+    return runIn(dir.path(), args);
+}
+
+constexpr int kCannotSwitch = 125;
+
+/// Runs the tool in `dir` as user `uid`, with the group "users" (100) beside its own, under
+/// the common umask 022, as a pupil's account of a class would. The exit code is
+/// kCannotSwitch when this process may not switch users.
+ToolRun runAs(uid_t uid, const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.setChildProcessModifier([uid] {
+        const gid_t users = 100;
+        if (::setgroups(1, &users) != 0 || ::setgid(uid) != 0 || ::setuid(uid) != 0)
+            ::_exit(kCannotSwitch);
+        ::umask(022);
+    });
+    p.start(program, args);
+    return finished(p);
+}
+
+QByteArray registerOf(const QString& dir)
+{
+    QFile f(dir + "/RDIAG.DIA");
     f.open(QIODevice::ReadOnly);
     return f.readAll();
+}
+
+QByteArray registerOf(const QTemporaryDir& dir)
+{
+    return registerOf(dir.path());
 }
 
 void writeRegister(const QTemporaryDir& dir, const QByteArray& bytes)
@@ -191,4 +230,162 @@ TEST(VindraRegister, OldLockOfAnotherComputerIsBroken)
     EXPECT_EQ(run(dir, {"add", "Anna"}).code, 0);
     EXPECT_LT(timer.elapsed(), 5000);
     EXPECT_EQ(namesIn(registerOf(dir)), QStringList{"Anna"});
+}
+
+// Damaged records may hold any result; their total is still the true sum.
+TEST(VindraRegister, TotalsOfDamagedRecordsDoNotOverflow)
+{
+    QTemporaryDir dir;
+    DiagnosisRecord r = rec::cleared();
+    r.name = "Bo";
+    r.result[1] = r.result[2] = 2147483647;
+    writeRegister(dir, rec::toBytes(r));
+    EXPECT_TRUE(run(dir, {"list"}).out.startsWith("Bo\tpassword: no\ttotal: 4294967294\t"));
+    EXPECT_TRUE(run(dir, {"export", "--csv"}).out.contains("\r\nBo,no,4294967294,"));
+}
+
+// A teacher who opens the export in a spreadsheet never runs a formula hidden in a name, and
+// the check finds the names that break the program.
+TEST(VindraRegister, NamesThatDoHarmAreCheckedAndExportedAsText)
+{
+    QTemporaryDir dir;
+    QByteArray bytes;
+    for (const QByteArray& name :
+         {QByteArray("=1+2"), QByteArray("@SUM(1,1)"), QByteArray("-3"), QByteArray("+x"),
+          QByteArray("Ny\nrad"), QByteArray(), QByteArray("v\xE4ktor")}) {
+        DiagnosisRecord r = rec::cleared();
+        r.name = name;
+        bytes += rec::toBytes(r);
+    }
+    writeRegister(dir, bytes);
+    const QStringList rows = run(dir, {"export", "--csv"}).out.split("\r\n");
+    ASSERT_GE(rows.size(), 8);
+    for (const auto& [row, start] : std::vector<std::pair<int, QString>>{
+             {1, "'=1+2,"}, {2, "\"'@SUM(1,1)\","}, {3, "'-3,"}, {4, "'+x,"}, {7, "v\u00e4ktor,"}})
+        EXPECT_TRUE(rows[row].startsWith(start)) << rows[row].toStdString();
+
+    const ToolRun check = run(dir, {"check"});
+    EXPECT_EQ(check.code, 1);
+    EXPECT_TRUE(check.out.contains("record 5 (Ny\nrad): the name holds control characters"))
+        << check.out.toStdString();
+    EXPECT_TRUE(check.out.contains("record 6 (): the name is empty"));
+    EXPECT_TRUE(check.out.contains("record 7 (v\u00e4ktor): the name is the teacher's login"));
+    EXPECT_TRUE(check.out.contains("7 records, 3 problems"));
+}
+
+// Output that does not arrive (a full disk) is a failure, never a success over a cut file.
+TEST(VindraRegister, OutputThatCannotBeWrittenFails)
+{
+    QTemporaryDir dir;
+    ASSERT_EQ(run(dir, {"add", "Anna"}).code, 0);
+    for (const QStringList& args : {QStringList{"list"}, QStringList{"export", "--csv"},
+                                    QStringList{"check"}, QStringList{"add", "Bo"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        QProcess p;
+        p.setStandardOutputFile(QStringLiteral("/dev/full"));
+        p.start(QStringLiteral(VINDRA_REGISTER_TOOL), withDir(dir, args));
+        const ToolRun r = finished(p);
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.err.contains("cannot write the output: No space left on device"))
+            << r.err.toStdString();
+    }
+}
+
+// Each reason a save fails is named as it is, not as a lock that could not be taken.
+TEST(VindraRegister, SaveFailuresSayWhatIsWrong)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.path() + "/none";
+    ToolRun r = runIn(missing, {"add", "Anna"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("the directory " + missing + " does not exist"))
+        << r.err.toStdString();
+
+    QDir(dir.path()).mkdir("RDIAG.LCK");
+    r = run(dir, {"add", "Anna"});
+    EXPECT_EQ(r.code, 1);
+    EXPECT_TRUE(r.err.contains("RDIAG.LCK is not a regular file")) << r.err.toStdString();
+    QDir(dir.path()).rmdir("RDIAG.LCK");
+
+    {
+        const test::ReadOnlyDirectory readOnly(dir.path());
+        if (readOnly.active()) {
+            r = run(dir, {"add", "Anna"});
+            EXPECT_EQ(r.code, 1);
+            EXPECT_TRUE(r.err.contains("this user may not write in " + dir.path()))
+                << r.err.toStdString();
+        }
+    }
+
+    // A full disk: a small file system of its own, mounted where only this test sees it.
+    ASSERT_EQ(run(dir, {"add", "Anna"}).code, 0);
+    const QByteArray before = registerOf(dir);
+    QDir(dir.path()).mkdir("mnt");
+    QProcess p;
+    p.start(QStringLiteral("unshare"),
+            {"--mount", "sh", "-c",
+             "mount -t tmpfs -o size=64k tmpfs \"$1\" || exit 125; "
+             "cp \"$2/RDIAG.DIA\" \"$1/\" && "
+             "(cat /dev/zero > \"$1/filler\") 2>/dev/null; "
+             "\"$3\" --dir \"$1\" add Zed; echo \"rc=$?\"; cmp -s \"$1/RDIAG.DIA\" "
+             "\"$2/RDIAG.DIA\" && echo intact",
+             "sh", dir.path() + "/mnt", dir.path(), QStringLiteral(VINDRA_REGISTER_TOOL)});
+    r = finished(p);
+    if (r.code == 125 || !r.out.contains("rc="))
+        GTEST_SKIP() << "no file system of its own can be mounted here: " << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("rc=1")) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains("the disk that holds")) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("intact")) << "the register is untouched";
+    EXPECT_EQ(registerOf(dir), before);
+}
+
+// Pupils of one class save under their own user accounts into a directory of their group;
+// each can save after the others, and a lock one of them left behind stops nobody.
+TEST(VindraRegister, PupilsOfSeveralAccountsShareOneDirectory)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "runs the tool under two other user ids, which needs root";
+    QTemporaryDir top;
+    ASSERT_EQ(::chmod(QFile::encodeName(top.path()), 0755), 0);
+    const QString dir = top.path() + "/klass";
+    QDir().mkpath(dir);
+    // The set-up of the guide: the class's group owns the directory, set-group-ID, not sticky.
+    ASSERT_EQ(::chown(QFile::encodeName(dir), 0, 100), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(dir), 02770), 0);
+    const QString tool = QStringLiteral(VINDRA_REGISTER_TOOL);
+    auto add = [&](uid_t uid, const QString& name) {
+        return runAs(uid, tool, {"--dir", dir, "add", name});
+    };
+
+    ToolRun r = add(1000, "Anna");
+    if (r.code == kCannotSwitch)
+        GTEST_SKIP() << "cannot switch to another user id here";
+    if (r.code != 0 && r.err.contains("ermission denied"))
+        GTEST_SKIP() << "another user cannot run the tool from this build: " << r.err.toStdString();
+    ASSERT_EQ(r.code, 0) << r.err.toStdString();
+    r = add(65534, "Bertil");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    r = add(1000, "Cleo");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(dir + "/RDIAG.DIA"), &st), 0);
+    EXPECT_EQ(st.st_gid, 100u);
+    EXPECT_EQ(st.st_mode & 0060, 0060u) << "the group may read and write the register";
+
+    // A save of one account killed while it held the lock.
+    QProcess save;
+    save.setChildProcessModifier([] {
+        const gid_t users = 100;
+        if (::setgroups(1, &users) != 0 || ::setgid(1000) != 0 || ::setuid(1000) != 0)
+            ::_exit(kCannotSwitch);
+        ::umask(022);
+    });
+    save.start(QStringLiteral(VINDRA_STOPPED_SAVE), {dir, "Dora"});
+    ASSERT_TRUE(save.waitForReadyRead(20000));
+    save.kill();
+    save.waitForFinished(10000);
+    ASSERT_TRUE(QFile::exists(dir + "/RDIAG.LCK"));
+    r = add(65534, "Erik");
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_EQ(namesIn(registerOf(dir)), (QStringList{"Anna", "Bertil", "Cleo", "Erik"}));
 }

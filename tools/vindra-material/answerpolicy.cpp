@@ -490,11 +490,11 @@ TypedAnswers typedAnswers(catalogue::Format format, const QByteArray& line)
     int box = 0;
     switch (format) {
     case Format::Skriv:
-        box = 45;
+        box = catalogue::limits::kAnswerBoxLength;
         break;
     case Format::SkrivReversed:
         right = 1;
-        box = 45;
+        box = catalogue::limits::kAnswerBoxLength;
         break;
     case Format::Body:
     case Format::WordList:

@@ -391,6 +391,12 @@ private:
         const datafile::ItemFields f = datafile::splitFields(line);
         auto field = [&](int i) -> const QByteArray& { return f.field[static_cast<size_t>(i)]; };
         const int plainFields = f.fieldCount - f.alternativesCount;
+        // An empty field among the alternatives ("…#&hem##") offers nothing and, in older
+        // readers, let the question count as an answer.
+        for (int i = plainFields + 1; i <= f.fieldCount; ++i) {
+            if (field(i).trimmed().isEmpty())
+                return QStringLiteral("alternative field %1 is empty (a stray \"#\")").arg(i);
+        }
         auto needFields = [&](int n) -> QString {
             for (int i = 1; i <= n; ++i) {
                 if (i > plainFields || field(i).trimmed().isEmpty())
@@ -459,13 +465,35 @@ private:
         case Format::Skriv2B:
             return needFields(3);
         case Format::GapS:
-            return gapText(field(1), 1, 2);
-        case Format::GapP:
-            if (field(2).isEmpty())
-                return gapText(field(1), 1, 2);
-            if (const QString prompt = gapText(field(1), 0, 1); !prompt.isEmpty())
-                return QStringLiteral("prompt: ") + prompt;
-            return gapText(field(2), 1, 2);
+        case Format::GapP: {
+            const bool prompt = format == Format::GapP && !field(2).isEmpty();
+            if (prompt) {
+                if (const QString p = gapText(field(1), 0, 1); !p.isEmpty())
+                    return QStringLiteral("prompt: ") + p;
+            }
+            const QByteArray& sentence = prompt ? field(2) : field(1);
+            if (const QString g = gapText(sentence, 1, 2); !g.isEmpty())
+                return g;
+            // The two gaps of an item share the line's alternatives: each one names the
+            // answer of both gaps, "first/second", so neither gap accepts the other's.
+            const QList<QByteArray> gaps = *marks(sentence);
+            for (int i = plainFields + 1; i <= f.fieldCount; ++i) {
+                if (gaps.size() == 2 && field(i).count('/') != 1)
+                    return QStringLiteral("an alternative of a two-gap sentence is written "
+                                          "\"first gap/second gap\": \"%1\"")
+                        .arg(QString::fromLatin1(field(i)));
+                // A gap's box takes its answer's length and ten characters more.
+                const QList<QByteArray> parts =
+                    gaps.size() == 2 ? field(i).split('/') : QList<QByteArray>{field(i)};
+                for (qsizetype g = 0; g < parts.size() && g < gaps.size(); ++g) {
+                    if (parts[g].size() > gaps[g].size() + 10)
+                        return QStringLiteral("alternative \"%1\" does not fit the gap's box "
+                                              "(its answer and 10 characters)")
+                            .arg(QString::fromLatin1(parts[g]));
+                }
+            }
+            return {};
+        }
         case Format::Dict:
         case Format::Clock:
         case Format::Praise:

@@ -3,7 +3,7 @@
 //   vindra-material scramble     scrambles every item line of standard input
 //   vindra-material unscramble   unscrambles every scrambled line of standard input
 //   vindra-material fields       prints the fields of every item line of standard input
-//   vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER
+//   vindra-material try [--mode 1|3] [--code N] [--gap 1|2] -- LINE ANSWER
 //                                checks ANSWER against item line LINE (scrambled or not) as
 //                                an exercise would: prints the answer check's result (0 right,
 //                                6000 empty, 60000 wrong) and then the lamp's (1 green, 2 red),
@@ -20,33 +20,40 @@
 //   vindra-material speak LIST DIR           one WAV per line of a word list (espeak-ng)
 //   vindra-material list                     every file of fixed name in a material root
 //   vindra-material check DIR [--pending F]  verifies a material root
+//   vindra-material --help | --version
 
 #include "commands.h"
+#include "common/output.h"
 
 #include "engine/catalogue.h"
 #include "engine/cipher.h"
 #include "engine/cp1252.h"
 #include "engine/datafile.h"
 #include "engine/engine.h"
+#include "engine/gapitem.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QCoreApplication>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
-#include <iostream>
-#include <iterator>
-#include <string>
+#include <optional>
 
 namespace {
 
-QByteArray readStdin()
+/// All of standard input; nothing, after a message, when it cannot be read.
+std::optional<QByteArray> readStdin()
 {
-    std::string all{std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>()};
-    return QByteArray(all.data(), static_cast<qsizetype>(all.size()));
+    QByteArray all;
+    const char* why = nullptr;
+    if (vindra::tools::readStandardInput(all, &why))
+        return all;
+    std::fprintf(stderr, "vindra-material: cannot read the input: %s\n", why);
+    return std::nullopt;
 }
 
 void writeLine(const QByteArray& line)
@@ -55,13 +62,15 @@ void writeLine(const QByteArray& line)
     std::fputc('\n', stdout);
 }
 
-int usage()
+/// The commands: on standard error after wrong use (exit code 2), on standard output for
+/// --help (0).
+int usage(std::FILE* to = stderr)
 {
     std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n"
-               "       vindra-material try [--mode 1|3] [--code N] -- LINE ANSWER\n"
+               "       vindra-material try [--mode 1|3] [--code N] [--gap 1|2] -- LINE ANSWER\n"
                "       vindra-material encode|datfiler|picture|speak|list|check ...\n",
-               stderr);
-    return 2;
+               to);
+    return to == stdout ? 0 : 2;
 }
 
 /// "try": the engine's own answer check and lamp on one item line.
@@ -69,6 +78,7 @@ int tryAnswer(int argc, char* argv[])
 {
     int mode = 1;
     quint16 code = 0;
+    int gapNumber = 0;
     int i = 2;
     for (; i < argc; ++i) {
         const QByteArray arg = argv[i];
@@ -83,6 +93,9 @@ int tryAnswer(int argc, char* argv[])
             ok = ok && (mode == 1 || mode == 3);
         } else if (arg == "--code") {
             code = value.toUShort(&ok);
+        } else if (arg == "--gap") {
+            gapNumber = value.toInt(&ok);
+            ok = ok && (gapNumber == 1 || gapNumber == 2);
         }
         if (!ok)
             return usage();
@@ -97,6 +110,23 @@ int tryAnswer(int argc, char* argv[])
     vindra::Engine engine(messages, clock, 1);
     engine.item.exerciseCode = code;
     engine.str_postarray(line);
+    if (gapNumber != 0) {
+        // A gap sentence: the gap's own answer, checked as the gap exercise checks it.
+        const vindra::datafile::ItemFields fields = vindra::datafile::splitFields(line);
+        const vindra::gap::Item item =
+            vindra::gap::read(fields, vindra::catalogue::gapPromptKind(code));
+        if (gapNumber > item.answers.size()) {
+            writeLine("the line has no gap " + QByteArray::number(gapNumber));
+            return 1;
+        }
+        const QByteArray right = item.answers.at(gapNumber - 1);
+        const bool two = item.answers.size() == 2;
+        writeLine(QByteArray::number(two ? engine.svarstestPart(right, answer, gapNumber, mode)
+                                         : engine.svarstest(right, answer, mode)));
+        writeLine(vindra::gap::rightBeginning(answer, right, fields, two ? gapNumber : 0) ? "1"
+                                                                                        : "2");
+        return 0;
+    }
     // The field the forms take the right answer from (field 1 where the direction is reversed).
     const QByteArray right =
         engine.item.fields[static_cast<size_t>(vindra::catalogue::answerField(code))];
@@ -105,10 +135,14 @@ int tryAnswer(int argc, char* argv[])
     return 0;
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(int argc, char* argv[])
 {
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0)
+        return usage(stdout);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("vindra-material " VINDRA_VERSION);
+        return 0;
+    }
     if (argc >= 2 && std::strcmp(argv[1], "try") == 0)
         return tryAnswer(argc, argv);
     if (argc >= 2) {
@@ -123,26 +157,36 @@ int main(int argc, char* argv[])
             QGuiApplication app(argc, argv);
             return vindra::material::pictureCommand(args);
         }
-        QCoreApplication app(argc, argv);
-        if (command == "encode")
-            return vindra::material::encodeCommand(args);
-        if (command == "datfiler")
-            return vindra::material::datfilerCommand(args);
-        if (command == "speak")
-            return vindra::material::speakCommand(args);
-        if (command == "list")
-            return vindra::material::listCommand();
-        if (command == "check")
+        // Only the file commands need an application; the filters of standard input run
+        // without one.
+        if (QByteArrayList{"encode", "datfiler", "speak", "list", "check"}.contains(command)) {
+            QCoreApplication app(argc, argv);
+            if (command == "encode")
+                return vindra::material::encodeCommand(args);
+            if (command == "datfiler")
+                return vindra::material::datfilerCommand(args);
+            if (command == "speak")
+                return vindra::material::speakCommand(args);
+            if (command == "list")
+                return vindra::material::listCommand();
             return vindra::material::checkCommand(args);
+        }
     }
     if (argc != 2)
         return usage();
     const char* command = argv[1];
-    std::ios::sync_with_stdio(false);
+    const bool filter = std::strcmp(command, "scramble") == 0 ||
+                        std::strcmp(command, "unscramble") == 0 ||
+                        std::strcmp(command, "fields") == 0;
+    if (!filter)
+        return usage();
+    const auto input = readStdin();
+    if (!input)
+        return 1;
 
     if (std::strcmp(command, "scramble") == 0 || std::strcmp(command, "unscramble") == 0) {
         const bool scramble = command[0] == 's';
-        for (const QByteArray& line : vindra::datafile::splitLines(readStdin())) {
+        for (const QByteArray& line : vindra::datafile::splitLines(*input)) {
             // Only item lines are scrambled; empty, comment and "$" lines stay as they are.
             if (scramble && vindra::datafile::isItem(line))
                 writeLine(vindra::cipher::kryptrad(line));
@@ -152,12 +196,12 @@ int main(int argc, char* argv[])
         return 0;
     }
     if (std::strcmp(command, "fields") == 0) {
-        for (const QByteArray& line : vindra::datafile::splitLines(readStdin())) {
+        for (const QByteArray& line : vindra::datafile::splitLines(*input)) {
             if (!vindra::datafile::isItem(line))
                 continue;
             const vindra::datafile::ItemFields f = vindra::datafile::splitFields(line);
-            QByteArray out = QByteArray::number(f.fieldCount) + '\t' +
-                             QByteArray::number(f.alternativesCount);
+            QByteArray out =
+                QByteArray::number(f.fieldCount) + '\t' + QByteArray::number(f.alternativesCount);
             for (int i = 1; i <= f.fieldCount; ++i)
                 out += '\t' + f.field[static_cast<size_t>(i)];
             writeLine(out);
@@ -165,4 +209,12 @@ int main(int argc, char* argv[])
         return 0;
     }
     return usage();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    vindra::tools::guardStandardStreams();
+    return vindra::tools::finishOutput("vindra-material", run(argc, argv));
 }

@@ -6,11 +6,13 @@
 //   vindra-register add NAME [--password P]    registers a pupil with a fresh record
 //   vindra-register check                      reports damaged records and a truncated end
 //   vindra-register report --pdf F | --png F   the class overview on landscape A4 sheets
+//   vindra-register --help | --version
 //
 // The register is RDIAG.DIA in the results directory named by the directories file
 // (Kelvo97.Ini); --dir DIR names another directory. Exit codes: 0 done, 1 refused or
 // something is wrong, 2 wrong use.
 
+#include "common/output.h"
 #include "engine/cp1252.h"
 #include "engine/diagnosisrecord.h"
 #include "engine/diagnosisregister.h"
@@ -39,6 +41,7 @@ public:
         std::fprintf(stderr, "%s\n", text.toUtf8().constData());
     }
     bool confirm(const QString&) override { return false; }
+    bool retry(const QString&) override { return false; }
 };
 
 void out(const QString& text)
@@ -53,20 +56,22 @@ int fail(const QString& text, int code = 1)
     return code;
 }
 
-int usage()
+/// The commands: on standard error after wrong use (exit code 2), on standard output for
+/// --help (0).
+int usage(std::FILE* to = stderr)
 {
     std::fputs("usage: vindra-register [--dir DIR] list\n"
                "       vindra-register [--dir DIR] export --csv\n"
                "       vindra-register [--dir DIR] add NAME [--password P]\n"
                "       vindra-register [--dir DIR] check\n"
                "       vindra-register [--dir DIR] report [--pdf FILE] [--png FILE]\n",
-               stderr);
-    return 2;
+               to);
+    return to == stdout ? 0 : 2;
 }
 
-int total(const DiagnosisRecord& r)
+qint64 total(const DiagnosisRecord& r)
 {
-    int sum = 0;
+    qint64 sum = 0; // damaged records may hold any result
     for (int s = 1; s <= kDiagnosisSlots; ++s)
         sum += r.result[static_cast<size_t>(s)];
     return sum;
@@ -88,9 +93,14 @@ QString dateOf(const DiagnosisRecord& r, int s)
            QLatin1Char(':') + two(r.minute[i]);
 }
 
-/// A CSV field, quoted when it holds a comma, a quotation mark or a line break (RFC 4180).
-QString csvField(const QString& field)
+/// A CSV field, quoted when it holds a comma, a quotation mark or a line break (RFC 4180). A
+/// field that a spreadsheet would take for a formula (beginning with "=", "+", "-", "@", a
+/// tab or a carriage return) gets a "'" in front, so that opening the export never runs one.
+QString csvField(const QString& text)
 {
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    const QString field =
+        !text.isEmpty() && formulaStarts.contains(text.front()) ? QLatin1Char('\'') + text : text;
     if (!field.contains(QLatin1Char(',')) && !field.contains(QLatin1Char('"')) &&
         !field.contains(QLatin1Char('\n')) && !field.contains(QLatin1Char('\r')))
         return field;
@@ -101,9 +111,12 @@ QString csvField(const QString& field)
 
 std::optional<DiagnosisRegister::Contents> readOrReport(const DiagnosisRegister& reg)
 {
-    auto contents = reg.read();
-    if (!contents)
+    recordfile::Error error;
+    auto contents = reg.read(&error);
+    if (!contents && error.cause == recordfile::Cause::None)
         fail(QStringLiteral("cannot read the register %1").arg(reg.registerPath()));
+    else if (!contents)
+        fail(QStringLiteral("cannot read the register: %1").arg(recordfile::describe(error)));
     return contents;
 }
 
@@ -224,7 +237,7 @@ int add(DiagnosisRegister& reg, const QString& name, const QString& password)
     DiagnosisRecord r = rec::cleared();
     r.name = *nameBytes;
     r.password = *passwordBytes;
-    QString error;
+    recordfile::Error error;
     switch (reg.store(r, DiagnosisRegister::StoreMode::AddOnly, &error)) {
     case DiagnosisRegister::StoreResult::Saved:
         out(QStringLiteral("added %1\n").arg(name));
@@ -235,16 +248,20 @@ int add(DiagnosisRegister& reg, const QString& name, const QString& password)
     case DiagnosisRegister::StoreResult::Failed:
         break;
     }
-    return fail(
-        QStringLiteral("the register %1 could not be written: %2").arg(reg.registerPath(), error));
+    return fail(QStringLiteral("the register %1 could not be written: %2")
+                    .arg(reg.registerPath(), recordfile::describe(error)));
 }
 
-} // namespace
-
-int main(int argc, char* argv[])
+int run(int argc, char* argv[])
 {
     const auto app = registerApplication(argc, argv);
     QStringList args = QCoreApplication::arguments().mid(1);
+    if (args == QStringList{QStringLiteral("--help")})
+        return usage(stdout);
+    if (args == QStringList{QStringLiteral("--version")}) {
+        out(QStringLiteral("vindra-register " VINDRA_VERSION "\n"));
+        return 0;
+    }
 
     StderrMessages messages;
     SystemClock clock;
@@ -285,4 +302,12 @@ int main(int argc, char* argv[])
         return add(reg, name, password);
     }
     return usage();
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    vindra::tools::guardStandardStreams();
+    return vindra::tools::finishOutput("vindra-register", run(argc, argv));
 }

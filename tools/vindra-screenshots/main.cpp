@@ -3,6 +3,7 @@
 // worksheet mode), drawn offscreen on the built material at the screen sizes asked for.
 //
 //   vindra-screenshots OUTDIR [WIDTHxHEIGHT ...]     (default 1024x768 1920x1080)
+//   vindra-screenshots --help | --version
 
 #include "app/programforms.h"
 #include "engine/catalogue.h"
@@ -71,9 +72,14 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
-    if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: vindra-screenshots OUTDIR [WIDTHxHEIGHT ...]\n");
-        return 2;
+    if (args == QStringList{QStringLiteral("--version")}) {
+        std::puts("vindra-screenshots " VINDRA_VERSION);
+        return 0;
+    }
+    const bool help = args == QStringList{QStringLiteral("--help")};
+    if (args.isEmpty() || help) {
+        std::fputs("usage: vindra-screenshots OUTDIR [WIDTHxHEIGHT ...]\n", help ? stdout : stderr);
+        return help ? 0 : 2;
     }
     const QString out = args[0];
     QDir().mkpath(out);
