@@ -1,11 +1,13 @@
 #include "programforms.h"
 
+#include "exercises/flerabar.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
 #include "games/falsku.h"
 #include "games/klock.h"
 #include "games/stegra.h"
+#include "words/listu.h"
 
 namespace vindra {
 
@@ -15,6 +17,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TFLERBAR", formCreator<TFLERBAR>()},
+        {"Tlista", formCreator<Tlista>()},
         {"TFalska", formCreator<TFalska>()},
         {"TKlockan", formCreator<TKlockan>()},
         {"TStegran", formCreator<TStegran>()},
