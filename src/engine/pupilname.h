@@ -7,9 +7,9 @@ namespace vindra {
 /// The longest pupil's name a game keeps.
 inline constexpr int kPupilNameLength = 20;
 
-/// The pupil's name typed in the name box of a game (cp1252, at most kPupilNameLength
-/// characters), offered again by every name box for the rest of the run. The games share it
-/// with one another and with nothing else, so it lives here rather than in the engine.
+/// The pupil's name typed in the name box of a game or of Your words (cp1252, at most
+/// kPupilNameLength characters), offered again by every such name box for the rest of the run.
+/// One program has one pupil at the keyboard, so one value serves the whole run.
 inline QByteArray& pupilName()
 {
     static QByteArray name;
