@@ -4,6 +4,9 @@
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
+#include "games/falsku.h"
+#include "games/klock.h"
+#include "games/stegra.h"
 #include "words/listu.h"
 
 namespace vindra {
@@ -16,6 +19,9 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSkrivinf", formCreator<TSkrivinf>()},
         {"TFLERBAR", formCreator<TFLERBAR>()},
         {"Tlista", formCreator<Tlista>()},
+        {"TFalska", formCreator<TFalska>()},
+        {"TKlockan", formCreator<TKlockan>()},
+        {"TStegran", formCreator<TStegran>()},
     };
     return forms;
 }

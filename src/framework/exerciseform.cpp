@@ -310,7 +310,8 @@ void ExerciseForm::skipWait()
 
 void ExerciseForm::Avslutning()
 {
-    BildPanelen->showEnding(m_engine, unit());
+    if (showsEndingPicture())
+        BildPanelen->showEnding(m_engine, unit());
     const RoundSession::Ending ending = m_round.end();
     if (ending.close) {
         accept();

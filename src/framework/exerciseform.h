@@ -116,6 +116,9 @@ protected:
     /// Whether "Continue" after a pause keeps the right answers given so far. Default: in a
     /// diagnosis round (the test's and the practice's result), not in a practice round.
     virtual bool keepsRightCountOnContinue() const;
+    /// Whether the ending shows the ending picture with its caption (a form whose own
+    /// picture fills the screen, such as the clock, has none).
+    virtual bool showsEndingPicture() const { return true; }
     /// Swedish captions on the button bar.
     virtual bool swedishCaptions() const { return false; }
     /// Whether the settings button opens the dialog in worksheet mode.

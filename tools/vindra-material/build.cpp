@@ -134,6 +134,20 @@ int datfilerCommand(const QStringList& args)
 
 int pictureCommand(const QStringList& args)
 {
+    // A picture of its own name and size: drawn at the size its SVG gives.
+    if (args.value(0) == QStringLiteral("named")) {
+        if (args.size() != 3) {
+            error(QStringLiteral("usage: vindra-material picture named SRC.svg DST.BMP"));
+            return 2;
+        }
+        QSvgRenderer svg(args[1]);
+        if (!svg.isValid() || svg.defaultSize().isEmpty()) {
+            error(args[1] + QStringLiteral(": is not a valid SVG picture with a size"));
+            return 1;
+        }
+        const QSize size = svg.defaultSize();
+        return saveBitmap(renderCover(svg, size.width(), size.height()), args[2]) ? 0 : 1;
+    }
     bool numberOk = false;
     const int number = args.size() == 4 ? args[1].toInt(&numberOk) : 0;
     const bool main = args.value(0) == QStringLiteral("main");
