@@ -70,8 +70,7 @@ QPixmap BritainWindow::picture(const QByteArray& file, QSize room)
     }
     const catalogue::BritainPicture* entry = catalogue::britainPicture(file);
     if (drawsFromSources() && entry) {
-        const QString source =
-            m_engine.materialPath("\\BILD\\SVG\\" + QByteArray(entry->source));
+        const QString source = m_engine.materialPath("\\BILD\\SVG\\" + QByteArray(entry->source));
         const double aspect = files::isFile(source) ? pictureAspect(source) : 0;
         if (aspect > 0) {
             const QSize size = QSize(int(room.height() * aspect), room.height())

@@ -50,8 +50,8 @@ void TFlagga::FormCreate()
     QSize room(W - 2 * unit(), Panel1->y() - pictureTop - lineHeight / 3 - 4 * lineHeight);
     if (drawsFromSources()) {
         const catalogue::BritainPicture* largest = catalogue::britainPicture("ENFLAGG3.BMP");
-        room = room.boundedTo(QSize(largest->width * W / catalogue::kLargestBitmapScreenWidth,
-                                    room.height()));
+        room = room.boundedTo(
+            QSize(largest->width * W / catalogue::kLargestBitmapScreenWidth, room.height()));
     }
     const QPixmap flag = picture(m_file, room);
     Image1->setPixmap(flag);

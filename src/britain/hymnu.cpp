@@ -68,12 +68,9 @@ void THymn::NationalHymn()
 {
     // The verse as it is sung under a king.
     m_verse = {
-        QStringLiteral("God save our gracious King,"),
-        QStringLiteral("long live our noble King,"),
-        QStringLiteral("God save the King!"),
-        QStringLiteral("Send him victorious,"),
-        QStringLiteral("happy and glorious"),
-        QStringLiteral("long to reign over us;"),
+        QStringLiteral("God save our gracious King,"), QStringLiteral("long live our noble King,"),
+        QStringLiteral("God save the King!"),          QStringLiteral("Send him victorious,"),
+        QStringLiteral("happy and glorious"),          QStringLiteral("long to reign over us;"),
         QStringLiteral("God save the King!"),
     };
 }

@@ -16,14 +16,10 @@ namespace {
 
 // The population is that of the United Kingdom today; the other facts are the window's own.
 const char* const kFacts[] = {
-    "Befolkning: Cirka 68 miljoner invånare.",
-    "Det officiella namnet på Storbritannien är",
-    "UK dvs United Kingdom of Great Britain  ",
-    "and Northern Ireland. ",
-    "Självständigt kungarike sedan urminnes tid.",
-    "Språk: Engelska och flera keltiska",
-    "språk, bl. a. walesiska (30 000 enspråkiga,",
-    "500 000 tvåspråkiga).",
+    "Befolkning: Cirka 68 miljoner invånare.",     "Det officiella namnet på Storbritannien är",
+    "UK dvs United Kingdom of Great Britain  ",    "and Northern Ireland. ",
+    "Självständigt kungarike sedan urminnes tid.", "Språk: Engelska och flera keltiska",
+    "språk, bl. a. walesiska (30 000 enspråkiga,", "500 000 tvåspråkiga).",
 };
 
 } // namespace
@@ -59,8 +55,7 @@ void TKarta::FormCreate()
 
     // The map stands at the left under the top margin, as high as the screen allows; on
     // a small screen the bitmap is scaled down to fit.
-    const QPixmap map =
-        picture(catalogue::kMapPicture, QSize(W * 45 / 100, H - titleTop - u));
+    const QPixmap map = picture(catalogue::kMapPicture, QSize(W * 45 / 100, H - titleTop - u));
     Image1->setPixmap(map);
     const QSize mapSize = map.isNull() ? QSize(0, 0) : map.deviceIndependentSize().toSize();
     Image1->setGeometry(u, titleTop, mapSize.width(), mapSize.height());

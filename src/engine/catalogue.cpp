@@ -807,8 +807,8 @@ QList<MaterialFile> materialFiles()
     for (const char* n : kBodyPictures)
         files.append({"BILD\\KROPP\\" + QByteArray(n) + ".BMP", FileKind::Picture});
     for (const BritainPicture& p : kBritainPictures)
-        files.append({"BILD\\" + QByteArray(p.file), FileKind::Picture, F::Skriv, 0, p.width,
-                      p.height});
+        files.append(
+            {"BILD\\" + QByteArray(p.file), FileKind::Picture, F::Skriv, 0, p.width, p.height});
     files.append({"BILD\\DIPLOMA.BMP", FileKind::Picture});
 
     for (const BirdSong& b : kBirds)

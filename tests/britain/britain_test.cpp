@@ -173,8 +173,8 @@ TEST(Karta, MissingMapIsReportedAndTheFactsStillShow)
 TEST(Flagga, PictureChosenByScreenWidthAndPlaced)
 {
     const std::pair<int, const char*> files[] = {
-        {640, "ENFLAGG1.BMP"}, {699, "ENFLAGG1.BMP"}, {700, "ENFLAGG2.BMP"},
-        {800, "ENFLAGG2.BMP"}, {900, "ENFLAGG2.BMP"}, {901, "ENFLAGG3.BMP"},
+        {640, "ENFLAGG1.BMP"},  {699, "ENFLAGG1.BMP"},  {700, "ENFLAGG2.BMP"},
+        {800, "ENFLAGG2.BMP"},  {900, "ENFLAGG2.BMP"},  {901, "ENFLAGG3.BMP"},
         {1024, "ENFLAGG3.BMP"}, {1920, "ENFLAGG3.BMP"},
     };
     for (const auto& [width, file] : files)
@@ -198,9 +198,9 @@ TEST(Flagga, PictureChosenByScreenWidthAndPlaced)
         EXPECT_EQ(flag->y(), title->y() + 3 * title->height() / 2);
         EXPECT_LE(qAbs(2 * flag->x() + flag->width() - size.width()), 1);
 
-        const QStringList texts = {QStringLiteral("Unions- och nationalflagga fastställd 1801."),
-                                   QStringLiteral("Det korrekta namnet är egentligen the Union Flag."),
-                                   QString()};
+        const QStringList texts = {
+            QStringLiteral("Unions- och nationalflagga fastställd 1801."),
+            QStringLiteral("Det korrekta namnet är egentligen the Union Flag."), QString()};
         int top = flag->geometry().bottom() + 1 + child<QLabel>(*form, "Label2")->height() / 3;
         for (int i = 0; i < 3; ++i) {
             auto* line = child<QLabel>(*form, QStringLiteral("Label%1").arg(i + 2).toLatin1());

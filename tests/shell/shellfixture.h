@@ -12,8 +12,8 @@
 
 #include <QApplication>
 #include <QBuffer>
-#include <QImage>
 #include <QDialog>
+#include <QImage>
 #include <QTimer>
 
 #include <functional>
@@ -61,8 +61,8 @@ inline QByteArray bitmap(QSize size)
     return bytes;
 }
 
-/// An installation with every menu's data file, the Britain pictures and the data-file list, and the fakes a
-/// window needs.
+/// An installation with every menu's data file, the Britain pictures and the data-file list,
+/// and the fakes a window needs.
 struct Shell {
     explicit Shell(QSize screenSize = QSize(800, 600), bool withFiles = true) : screen(screenSize)
     {

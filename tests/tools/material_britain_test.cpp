@@ -27,7 +27,8 @@ TEST(MaterialBritain, OneFlagSourceGivesTheThreeSizes)
                       "<rect width=\"30\" height=\"30\" fill=\"#ff0000\"/>"
                       "<rect x=\"30\" width=\"30\" height=\"30\" fill=\"#0000ff\"/></svg>");
     const QString out = dir.path() + QStringLiteral("/BILD");
-    const ToolRun run = materialTool({QStringLiteral("picture"), QStringLiteral("britain"), source, out});
+    const ToolRun run =
+        materialTool({QStringLiteral("picture"), QStringLiteral("britain"), source, out});
     ASSERT_EQ(run.code, 0) << run.err.constData();
     for (const char* file : {"ENFLAGG1.BMP", "ENFLAGG2.BMP", "ENFLAGG3.BMP"}) {
         const QImage image(out + QLatin1Char('/') + QLatin1String(file));
@@ -36,7 +37,8 @@ TEST(MaterialBritain, OneFlagSourceGivesTheThreeSizes)
         EXPECT_EQ(image.size(), QSize(p->width, p->height)) << file;
         EXPECT_EQ(image.size().width(), 2 * image.size().height()) << file;
         EXPECT_EQ(image.pixelColor(2, image.height() / 2), QColor(Qt::red)) << file;
-        EXPECT_EQ(image.pixelColor(image.width() - 3, image.height() / 2), QColor(Qt::blue)) << file;
+        EXPECT_EQ(image.pixelColor(image.width() - 3, image.height() / 2), QColor(Qt::blue))
+            << file;
     }
     EXPECT_FALSE(QFile::exists(out + QStringLiteral("/ENGMAP.BMP")));
 
@@ -45,7 +47,8 @@ TEST(MaterialBritain, OneFlagSourceGivesTheThreeSizes)
     const ToolRun refused =
         materialTool({QStringLiteral("picture"), QStringLiteral("britain"), stranger, out});
     EXPECT_EQ(refused.code, 1);
-    EXPECT_TRUE(refused.err.contains("no picture of the Britain windows")) << refused.err.constData();
+    EXPECT_TRUE(refused.err.contains("no picture of the Britain windows"))
+        << refused.err.constData();
 }
 
 TEST(MaterialBritain, MelodyIsSynthesisedAsAWaveFile)
@@ -63,8 +66,8 @@ TEST(MaterialBritain, MelodyIsSynthesisedAsAWaveFile)
     EXPECT_EQ(bytes.mid(8, 8), "WAVEfmt ");
     auto u16 = [&](int at) { return qFromLittleEndian<quint16>(bytes.constData() + at); };
     auto u32 = [&](int at) { return qFromLittleEndian<quint32>(bytes.constData() + at); };
-    EXPECT_EQ(u16(20), 1);  // PCM
-    EXPECT_EQ(u16(22), 1);  // mono
+    EXPECT_EQ(u16(20), 1); // PCM
+    EXPECT_EQ(u16(22), 1); // mono
     const quint32 rate = u32(24);
     EXPECT_EQ(u16(34), 16); // bits
     EXPECT_EQ(u32(40), quint32(bytes.size() - 44));

@@ -76,8 +76,7 @@ void renderNote(std::vector<double>& out, const Note& n, double secondsPerBeat)
             envelope *= std::max(0.0, 1.0 - (t - sounding) / release);
         double v = 0;
         for (size_t h = 0; h < std::size(kHarmonics); ++h)
-            v += kHarmonics[h] *
-                 std::sin(2 * std::numbers::pi * n.frequency * double(h + 1) * t);
+            v += kHarmonics[h] * std::sin(2 * std::numbers::pi * n.frequency * double(h + 1) * t);
         out[first + i] += n.volume * envelope * v;
     }
 }

@@ -160,7 +160,7 @@ int main(int argc, char* argv[])
                 const QString base = out + QLatin1Char('/') + QString::fromLatin1(name) +
                                      QLatin1Char('_') + QLatin1String(shot.label);
                 failures += !save(*form, base + suffix);
-                if (shot.mode == SessionMode::Practice) {
+                if (shot.mode == SessionMode::Practice && !shot.file.isEmpty()) {
                     // After a wrong answer: the right answer is shown.
                     for (QLineEdit* box : form->findChildren<QLineEdit*>()) {
                         if (box->isVisible() && box->isEnabled()) {
