@@ -3,9 +3,11 @@
 #include "britain/flaggau.h"
 #include "britain/hymnu.h"
 #include "britain/kartau.h"
+#include "exercises/flerabar.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
+#include "words/listu.h"
 
 namespace vindra {
 
@@ -18,6 +20,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TKarta", formCreator<TKarta>()},
         {"TFlagga", formCreator<TFlagga>()},
         {"THymn", formCreator<THymn>()},
+        {"TFLERBAR", formCreator<TFLERBAR>()},
+        {"Tlista", formCreator<Tlista>()},
     };
     return forms;
 }
