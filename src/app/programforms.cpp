@@ -1,5 +1,8 @@
 #include "programforms.h"
 
+#include "britain/flaggau.h"
+#include "britain/hymnu.h"
+#include "britain/kartau.h"
 #include "exercises/flerabar.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
@@ -17,6 +20,9 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TKarta", formCreator<TKarta>()},
+        {"TFlagga", formCreator<TFlagga>()},
+        {"THymn", formCreator<THymn>()},
         {"TFLERBAR", formCreator<TFLERBAR>()},
         {"Tlista", formCreator<Tlista>()},
         {"TFalska", formCreator<TFalska>()},

@@ -450,6 +450,15 @@ const CodeRange kGapRules[] = {
 // is not a synonym page.
 constexpr int kPlainRulePage = 31061;
 
+// The map fits beside its facts under the title on a 1024x768 screen; the flags are the Union
+// Flag at 1:2, as wide as suits the screens of their range (below 700, 700 to 900, wider).
+const BritainPicture kBritainPictures[] = {
+    {"ENGMAP.BMP", "ENGMAP.SVG", 434, 684},
+    {"ENFLAGG1.BMP", "ENFLAGG.SVG", 360, 180},
+    {"ENFLAGG2.BMP", "ENFLAGG.SVG", 480, 240},
+    {"ENFLAGG3.BMP", "ENFLAGG.SVG", 600, 300},
+};
+
 const MainPictureSize kMainSizes[] = {
     // Each fits the picture column beside the menu panel on the smallest screen of its range
     // (640x480, 800x600, 1024x768), where the main window is scaled by 92, 116 and 148 %:
@@ -728,6 +737,26 @@ QByteArray endingPictureSource(int number)
     return "SVG\\END" + threeDigits(number) + ".SVG";
 }
 
+std::span<const BritainPicture> britainPictures()
+{
+    return kBritainPictures;
+}
+
+const BritainPicture* britainPicture(const QByteArray& file)
+{
+    for (const BritainPicture& p : kBritainPictures)
+        if (file == p.file)
+            return &p;
+    return nullptr;
+}
+
+QByteArray flagPictureFile(int screenWidth)
+{
+    if (screenWidth < 700)
+        return "ENFLAGG1.BMP";
+    return screenWidth <= 900 ? "ENFLAGG2.BMP" : "ENFLAGG3.BMP";
+}
+
 QByteArray soundPrefix(int exerciseCode)
 {
     for (const SoundEntry& s : kSounds) {
@@ -792,12 +821,14 @@ QList<MaterialFile> materialFiles()
                       kEndingPictureWidth, kEndingPictureHeight});
     for (const char* n : kBodyPictures)
         files.append({"BILD\\KROPP\\" + QByteArray(n) + ".BMP", FileKind::Picture});
-    for (const char* n : {"ENGMAP", "ENFLAGG1", "ENFLAGG2", "ENFLAGG3", "DIPLOMA"})
-        files.append({"BILD\\" + QByteArray(n) + ".BMP", FileKind::Picture});
+    for (const BritainPicture& p : kBritainPictures)
+        files.append(
+            {"BILD\\" + QByteArray(p.file), FileKind::Picture, F::Skriv, 0, p.width, p.height});
+    files.append({"BILD\\DIPLOMA.BMP", FileKind::Picture});
 
     for (const BirdSong& b : kBirds)
         files.append({"LJUD\\BIRDS\\" + QByteArray(b.file), FileKind::Sound});
-    files.append({"LJUD\\ENGLAND.WAV", FileKind::Sound});
+    files.append({"LJUD\\" + QByteArray(kAnthemSound), FileKind::Sound});
 
     for (const QByteArray& p : rulePages())
         files.append({"REGLER\\" + p, FileKind::Page});

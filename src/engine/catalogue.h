@@ -253,6 +253,28 @@ struct BirdSong {
 };
 std::span<const BirdSong> birdSongs();
 
+// ---- Britain: map, flag and anthem -------------------------------------------------------
+
+/// A picture of the Britain windows: a bitmap built at a fixed size from an SVG source, which
+/// is laid out beside the bitmaps as BILD\SVG\<source> and drawn from on screens larger than
+/// the bitmaps are made for.
+struct BritainPicture {
+    const char* file;   ///< in BILD ("ENGMAP.BMP")
+    const char* source; ///< "ENGMAP.SVG"; the three flags share one source
+    int width;
+    int height;
+};
+std::span<const BritainPicture> britainPictures();
+/// The Britain picture of that file name, or null.
+const BritainPicture* britainPicture(const QByteArray& file);
+/// The map of the United Kingdom.
+inline constexpr char kMapPicture[] = "ENGMAP.BMP";
+/// The flag picture by screen width: below 700 pixels "ENFLAGG1.BMP", 700 to 900
+/// "ENFLAGG2.BMP", wider "ENFLAGG3.BMP".
+QByteArray flagPictureFile(int screenWidth);
+/// The anthem, directly in LJUD.
+inline constexpr char kAnthemSound[] = "ENGLAND.WAV";
+
 // ---- The whole material --------------------------------------------------------------
 
 /// What a material file is, for the checker.

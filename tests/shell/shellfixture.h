@@ -11,7 +11,9 @@
 #include "support/modal.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QDialog>
+#include <QImage>
 #include <QTimer>
 
 #include <functional>
@@ -47,8 +49,20 @@ inline QByteArray itemFile()
     return content;
 }
 
-/// An installation with every menu's data file and the data-file list, and the fakes a
-/// window needs.
+/// A plain bitmap file of `size`.
+inline QByteArray bitmap(QSize size)
+{
+    QImage image(size, QImage::Format_RGB888);
+    image.fill(Qt::darkBlue);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+
+/// An installation with every menu's data file, the Britain pictures and the data-file list,
+/// and the fakes a window needs.
 struct Shell {
     explicit Shell(QSize screenSize = QSize(800, 600), bool withFiles = true) : screen(screenSize)
     {
@@ -58,6 +72,9 @@ struct Shell {
                 for (const catalogue::MenuButton& b : m.buttons)
                     if (b.dataFile)
                         inst.data(QString::fromLatin1(b.dataFile), itemFile());
+            for (const catalogue::BritainPicture& p : catalogue::britainPictures())
+                inst.write(QStringLiteral("material/BILD/") + QLatin1String(p.file),
+                           bitmap(QSize(p.width / 4, p.height / 4)));
         }
         services = Services{&inst.messages, &measure, &screen, &inst.clock, nullptr, &printer};
         services.forms = &programForms();

@@ -148,12 +148,35 @@ int pictureCommand(const QStringList& args)
         const QSize size = svg.defaultSize();
         return saveBitmap(renderCover(svg, size.width(), size.height()), args[2]) ? 0 : 1;
     }
+    if (args.value(0) == QStringLiteral("britain") && args.size() == 3) {
+        QSvgRenderer svg(args[1]);
+        if (!svg.isValid() || svg.viewBoxF().isEmpty()) {
+            error(args[1] + QStringLiteral(": is not a valid SVG picture with a viewBox"));
+            return 1;
+        }
+        const QByteArray source = QFileInfo(args[1]).fileName().toUpper().toLatin1();
+        int built = 0;
+        for (const catalogue::BritainPicture& p : catalogue::britainPictures()) {
+            if (source != p.source)
+                continue;
+            if (!saveBitmap(renderCover(svg, p.width, p.height),
+                            args[2] + QLatin1Char('/') + QString::fromLatin1(p.file)))
+                return 1;
+            ++built;
+        }
+        if (built == 0) {
+            error(args[1] + QStringLiteral(": no picture of the Britain windows is built from it"));
+            return 1;
+        }
+        return 0;
+    }
     bool numberOk = false;
     const int number = args.size() == 4 ? args[1].toInt(&numberOk) : 0;
     const bool main = args.value(0) == QStringLiteral("main");
     if (!numberOk || (!main && args.value(0) != QStringLiteral("ending")) || number < 1 ||
         number > 999) {
-        error(QStringLiteral("usage: vindra-material picture main|ending NUMBER SRC.svg BILDDIR"));
+        error(QStringLiteral("usage: vindra-material picture main|ending NUMBER SRC.svg BILDDIR\n"
+                             "       vindra-material picture britain SRC.svg BILDDIR"));
         return 2;
     }
     QSvgRenderer svg(args[2]);

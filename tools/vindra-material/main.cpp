@@ -18,7 +18,9 @@
 //   vindra-material datfiler DST             the data-file list, from the catalogue
 //   vindra-material picture main|ending N SRC.svg BILDDIR   the bitmaps of picture N
 //   vindra-material picture named SRC.svg DST.BMP           a picture of its own name
+//   vindra-material picture britain SRC.svg BILDDIR   the map or the flags at their sizes
 //   vindra-material speak LIST DIR           one WAV per line of a word list (espeak-ng)
+//   vindra-material melody SCORE OUT.WAV     a score synthesised (the anthem)
 //   vindra-material list                     every file of fixed name in a material root
 //   vindra-material check DIR [--pending F]  verifies a material root
 //   vindra-material --help | --version
@@ -69,7 +71,7 @@ int usage(std::FILE* to = stderr)
 {
     std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n"
                "       vindra-material try [--mode 1|3] [--code N] [--gap 1|2] -- LINE ANSWER\n"
-               "       vindra-material encode|datfiler|picture|speak|list|check ...\n",
+               "       vindra-material encode|datfiler|picture|speak|melody|list|check ...\n",
                to);
     return to == stdout ? 0 : 2;
 }
@@ -160,7 +162,7 @@ int run(int argc, char* argv[])
         }
         // Only the file commands need an application; the filters of standard input run
         // without one.
-        if (QByteArrayList{"encode", "datfiler", "speak", "list", "check"}.contains(command)) {
+        if (QByteArrayList{"encode", "datfiler", "speak", "melody", "list", "check"}.contains(command)) {
             QCoreApplication app(argc, argv);
             if (command == "encode")
                 return vindra::material::encodeCommand(args);
@@ -168,6 +170,8 @@ int run(int argc, char* argv[])
                 return vindra::material::datfilerCommand(args);
             if (command == "speak")
                 return vindra::material::speakCommand(args);
+            if (command == "melody")
+                return vindra::material::melodyCommand(args);
             if (command == "list")
                 return vindra::material::listCommand();
             return vindra::material::checkCommand(args);

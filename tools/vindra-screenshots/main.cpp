@@ -55,6 +55,16 @@ const catalogue::MenuButton* buttonFor(const QByteArray& form)
     return nullptr;
 }
 
+/// True when a menu button opens `form` without a data file (the Britain windows).
+bool opensWithoutFile(const QByteArray& form)
+{
+    for (const catalogue::Menu& m : catalogue::menus())
+        for (const catalogue::MenuButton& b : m.buttons)
+            if (!b.dataFile && form == b.target)
+                return true;
+    return false;
+}
+
 /// The diagnosis test slot that `form` runs, if any.
 const catalogue::DiagnosisSlot* slotFor(const QByteArray& form)
 {
@@ -135,10 +145,13 @@ int main(int argc, char* argv[])
                 e.diagnosis.currentSlot = s->slot;
                 shots.append({"diagnosis", SessionMode::DiagnosisTest, s->testFile});
             }
+            if (shots.isEmpty() && opensWithoutFile(name))
+                shots.append({"window", SessionMode::Practice, {}});
             for (const Shot& shot : shots) {
                 e.session.mode = shot.mode;
-                e.setCurrentFileName(shot.file);
-                if (!e.Kolla(shot.file)) {
+                if (!shot.file.isEmpty())
+                    e.setCurrentFileName(shot.file);
+                if (!shot.file.isEmpty() && !e.Kolla(shot.file)) {
                     ++failures;
                     continue;
                 }
@@ -147,7 +160,7 @@ int main(int argc, char* argv[])
                 const QString base = out + QLatin1Char('/') + QString::fromLatin1(name) +
                                      QLatin1Char('_') + QLatin1String(shot.label);
                 failures += !save(*form, base + suffix);
-                if (shot.mode == SessionMode::Practice) {
+                if (shot.mode == SessionMode::Practice && !shot.file.isEmpty()) {
                     // After a wrong answer: the right answer is shown.
                     for (QLineEdit* box : form->findChildren<QLineEdit*>()) {
                         if (box->isVisible() && box->isEnabled()) {
