@@ -3,6 +3,8 @@
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
+#include "exercises/diktamen.h"
+#include "exercises/insetxt.h"
 
 namespace vindra {
 
@@ -12,6 +14,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TDiktam", formCreator<TDiktam>()},
+        {"TInseTxt", formCreator<TInseTxt>()},
     };
     return forms;
 }

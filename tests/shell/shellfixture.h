@@ -58,6 +58,10 @@ struct Shell {
                 for (const catalogue::MenuButton& b : m.buttons)
                     if (b.dataFile)
                         inst.data(QString::fromLatin1(b.dataFile), itemFile());
+            // The reading texts the read-and-answer exercises open beside their data files.
+            for (const catalogue::MenuButton& b : catalogue::menu("TF61")->buttons)
+                inst.data(QString::fromLatin1(catalogue::readingTextFile(b.dataFile)),
+                          "Title\n-\nText.\n");
         }
         services = Services{&inst.messages, &measure, &screen, &inst.clock, nullptr, &printer};
         services.forms = &programForms();
