@@ -24,6 +24,7 @@ AnswerRows::AnswerRows(QWidget* form) : QObject(form)
         number->setAlignment(Qt::AlignCenter);
         number->setFrameStyle(QFrame::Panel | QFrame::Raised);
         number->setAutoFillBackground(true);
+        number->setStyleSheet(QStringLiteral("QLabel { color: navy; }"));
         auto* box = new QFrame(form);
         box->setObjectName(QStringLiteral("AlternativPanel") + n);
         box->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -31,6 +32,8 @@ AnswerRows::AnswerRows(QWidget* form) : QObject(form)
         auto* label = new QLabel(box);
         label->setObjectName(QStringLiteral("AltLabel") + n);
         label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // The texts stay readable while the rows are disabled (the right answer is shown).
+        label->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
         for (QWidget* w : std::initializer_list<QWidget*>{number, box, label}) {
             w->setMouseTracking(true);
             w->installEventFilter(this);

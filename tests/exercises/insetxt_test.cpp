@@ -7,6 +7,7 @@
 #include "platform/textmeasure.h"
 #include "support/material.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -232,4 +233,29 @@ TEST_F(InseTxt, RightClickPausesAndWorksheetModeCollectsTheQuestions)
     EXPECT_EQ(without[6], "       Answer: ____");
     EXPECT_EQ(with[6], "       Answer: " + QByteArray::number(right) + "  right " + QByteArray::number(n));
     EXPECT_EQ(with[2 + right], "       " + QByteArray::number(right) + "  right " + QByteArray::number(n));
+}
+
+// Run by hand (--gtest_also_run_disabled_tests) to look at the form on the built material:
+// writes /tmp/insetxt_*.png.
+TEST_F(InseTxt, DISABLED_Screenshots)
+{
+    QFile data(QStringLiteral(VINDRA_BUILT_BIN "/../material/DATA/ENG61056.DAT"));
+    QFile text(QStringLiteral(VINDRA_BUILT_BIN "/../material/DATA/ENG61056.LAS"));
+    ASSERT_TRUE(data.open(QIODevice::ReadOnly) && text.open(QIODevice::ReadOnly));
+    inst.data("ENG61051.DAT", data.readAll());
+    inst.data("ENG61051.LAS", text.readAll());
+    engine = inst.start();
+    engine->layoutUnit = 12;
+    for (const QSize size : {QSize(1024, 768), QSize(1920, 1080), QSize(640, 480)}) {
+        screen.setSize(size);
+        const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
+        open("ENG61051.DAT");
+        toQuestions();
+        form->grab().save(QStringLiteral("/tmp/insetxt_questions_") + tag + QStringLiteral(".png"));
+        QTest::mouseClick(row("AltLabel", wrongRow()), Qt::LeftButton);
+        form->grab().save(QStringLiteral("/tmp/insetxt_wrong_") + tag + QStringLiteral(".png"));
+        open("ENG61051.DAT", SessionMode::Worksheet);
+        toQuestions();
+        form->grab().save(QStringLiteral("/tmp/insetxt_worksheet_") + tag + QStringLiteral(".png"));
+    }
 }
