@@ -1,10 +1,12 @@
 #include "programforms.h"
 
+#include "exercises/diktamen.h"
+#include "exercises/flerabar.h"
+#include "exercises/insetxt.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
-#include "exercises/diktamen.h"
-#include "exercises/insetxt.h"
+#include "words/listu.h"
 
 namespace vindra {
 
@@ -14,6 +16,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TFLERBAR", formCreator<TFLERBAR>()},
+        {"Tlista", formCreator<Tlista>()},
         {"TDiktam", formCreator<TDiktam>()},
         {"TInseTxt", formCreator<TInseTxt>()},
     };
