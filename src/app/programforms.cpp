@@ -3,7 +3,9 @@
 #include "britain/flaggau.h"
 #include "britain/hymnu.h"
 #include "britain/kartau.h"
+#include "exercises/diktamen.h"
 #include "exercises/flerabar.h"
+#include "exercises/insetxt.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
@@ -28,6 +30,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TFalska", formCreator<TFalska>()},
         {"TKlockan", formCreator<TKlockan>()},
         {"TStegran", formCreator<TStegran>()},
+        {"TDiktam", formCreator<TDiktam>()},
+        {"TInseTxt", formCreator<TInseTxt>()},
     };
     return forms;
 }

@@ -757,6 +757,17 @@ QByteArray flagPictureFile(int screenWidth)
     return screenWidth <= 900 ? "ENFLAGG2.BMP" : "ENFLAGG3.BMP";
 }
 
+bool dictationPresentationButtons(int exerciseCode)
+{
+    return exerciseCode == 51011 || exerciseCode == 51012;
+}
+
+QByteArray readingTextFile(const QByteArray& dataFile)
+{
+    const qsizetype point = dataFile.indexOf('.');
+    return (point < 0 ? dataFile : dataFile.left(point)).left(8) + ".LAS";
+}
+
 QByteArray soundPrefix(int exerciseCode)
 {
     for (const SoundEntry& s : kSounds) {
@@ -798,9 +809,7 @@ QList<MaterialFile> materialFiles()
     for (const QByteArray& n : praiseFiles())
         data(n, F::Praise, classMinimum(F::Praise));
     for (const MenuButton& b : kTF61) {
-        QByteArray text = b.dataFile;
-        text.replace(".DAT", ".LAS");
-        files.append({"DATA\\" + text, FileKind::Text});
+        files.append({"DATA\\" + readingTextFile(b.dataFile), FileKind::Text});
     }
     data("ENG61032.ORD", F::WordPairs, 1);
     files.append({"DATA\\ENGMAN.TXT", FileKind::Text});

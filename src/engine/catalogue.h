@@ -122,6 +122,13 @@ bool gapRulesButton(int exerciseCode);
 /// The gap-filling form: the answer to the first gap never changes the error list.
 bool gapFirstAnswerKeepsErrorList(int exerciseCode);
 
+/// The dictation form shows its presentation buttons and the lamp (the two dictations; the
+/// alphabet exercises only speak).
+bool dictationPresentationButtons(int exerciseCode);
+/// The reading text of a read-and-answer data file: its name up to the point (at most eight
+/// characters) and ".LAS" ("ENG61051.DAT" gives "ENG61051.LAS").
+QByteArray readingTextFile(const QByteArray& dataFile);
+
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {
     const char* caption;    ///< UTF-8, exactly as shown

@@ -35,6 +35,11 @@ void RoundSession::start()
     m_answerDue = false;
 }
 
+void RoundSession::setLength(int length)
+{
+    s().sessionLength = s().savedSessionLength = std::max(1, length);
+}
+
 void RoundSession::drawItem()
 {
     Engine& e = m_engine;

@@ -20,6 +20,9 @@ public:
     /// A form is created: no correction round, item 1, nothing right, and the round's
     /// length by mode (10 items, 20 in a diagnosis round).
     void start();
+    /// A round of `length` items instead of the mode's length (a file with fewer items
+    /// than a round has); a new round after this one has the same length.
+    void setLength(int length);
 
     /// The next item becomes the current item line and its fields: the oldest recorded error
     /// of this file in a correction round, else the next draw of the file's random order.

@@ -103,6 +103,9 @@ void ExerciseForm::FormCreate()
     Panel1->setCaptions(swedishCaptions());
 
     m_round.start();
+    if (const int length = roundLength(m_round.state().sessionLength);
+        length != m_round.state().sessionLength)
+        m_round.setLength(length);
     m_firstItem = true;
     m_diagPanel->hide();
     SkrivutOverskrift->RitaUtskriftOverskriftRuta(false);

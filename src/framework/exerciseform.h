@@ -79,6 +79,9 @@ protected:
     /// Lays out the shared pieces for the screen. A form that moves one of them calls the
     /// base first.
     virtual void Inled();
+    /// The items of a round, given the mode's length (`standard`), at creation. Default: the
+    /// mode's length.
+    virtual int roundLength(int standard) const { return standard; }
     /// Places the form's question and answer controls below the instruction label, after
     /// the instruction is placed at creation.
     virtual void placeQuestionArea() {}

@@ -75,6 +75,10 @@ struct Shell {
             for (const catalogue::BritainPicture& p : catalogue::britainPictures())
                 inst.write(QStringLiteral("material/BILD/") + QLatin1String(p.file),
                            bitmap(QSize(p.width / 4, p.height / 4)));
+            // The reading texts the read-and-answer exercises open beside their data files.
+            for (const catalogue::MenuButton& b : catalogue::menu("TF61")->buttons)
+                inst.data(QString::fromLatin1(catalogue::readingTextFile(b.dataFile)),
+                          "Title\n-\nText.\n");
         }
         services = Services{&inst.messages, &measure, &screen, &inst.clock, nullptr, &printer};
         services.forms = &programForms();
