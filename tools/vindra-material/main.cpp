@@ -17,7 +17,7 @@
 //   vindra-material encode SRC DST           UTF-8 text source to its cp1252 copy
 //   vindra-material datfiler DST             the data-file list, from the catalogue
 //   vindra-material picture main|ending N SRC.svg BILDDIR   the bitmaps of picture N
-//   vindra-material speak LIST DIR           one WAV per line of a word list (espeak-ng)
+//   vindra-material speak LIST DIR           one WAV per line of a word list (flite)
 //   vindra-material list                     every file of fixed name in a material root
 //   vindra-material check DIR [--pending F]  verifies a material root
 //   vindra-material --help | --version
