@@ -3,6 +3,7 @@
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
+#include "exercises/passakt.h"
 
 namespace vindra {
 
@@ -12,6 +13,7 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TPassAkt", formCreator<TPassAkt>()},
     };
     return forms;
 }
