@@ -36,7 +36,7 @@ protected:
         inst.data("datfiler.eng", "ENG24011.DAT\nENG35044.DAT\nENG36011.DAT\nENG32011.DAT\n"
                                   "ENG35111.DAT\nENGDI19.DAT\nREOM9001.LOV\n");
         // Rhyme pairs: odd items rhyme, even ones do not.
-        inst.data("ENG24011.DAT", items(12, [](int i) {
+        inst.data("ENG24011.DAT", items(12, [](int i) -> QByteArray {
                       return "pair " + QByteArray::number(i) + (i % 2 ? "#YES#NO" : "#NO#YES");
                   }));
         for (int i = 1; i <= 12; ++i)
@@ -44,23 +44,23 @@ protected:
                            .arg(i, 3, 10, QLatin1Char('0')),
                        "RIFF");
         // Tense digit in field 2; the choices keep their order.
-        inst.data("ENG35044.DAT", items(12, [](int i) {
+        inst.data("ENG35044.DAT", items(12, [](int i) -> QByteArray {
                       return "Item " + QByteArray::number(i) + " we <had gone>.#" +
                              QByteArray::number(i % 5 + 1) +
                              "Presens#Imperfekt#Perfekt#Pluskvamperfekt#Futurum";
                   }));
         // Unsorted choices with a duplicate, and a translation.
-        inst.data("ENG36011.DAT", items(12, [](int i) {
+        inst.data("ENG36011.DAT", items(12, [](int i) -> QByteArray {
                       return "She runs <Quickly> " + QByteArray::number(i) +
                              ".#verb#noun#adjective#verb#!hon springer";
                   }));
-        inst.data("ENG32011.DAT", items(12, [](int i) {
+        inst.data("ENG32011.DAT", items(12, [](int i) -> QByteArray {
                       return "big " + QByteArray::number(i) + "#1#2#3";
                   }));
-        inst.data("ENG35111.DAT", items(12, [](int i) {
+        inst.data("ENG35111.DAT", items(12, [](int i) -> QByteArray {
                       return "It was built " + QByteArray::number(i) + ".#PASS#AKT";
                   }));
-        inst.data("ENGDI19.DAT", items(25, [](int i) {
+        inst.data("ENGDI19.DAT", items(25, [](int i) -> QByteArray {
                       return "He sings <well> " + QByteArray::number(i) + ".#adverb#adjektiv";
                   }));
         inst.data("REOM9001.LOV", "Alla r\xE4tt!\n");
