@@ -297,7 +297,7 @@ void TPassAkt::showItem()
     bitbtn2->setEnabled(true);
 
     Valpanel->show();
-    if (!m_item.choices.isEmpty())
+    if (!m_item.choices.isEmpty() && mode() != SessionMode::Worksheet)
         m_buttons.first()->setHot(true);
     setAnswerActive(true);
 }
