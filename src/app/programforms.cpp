@@ -1,9 +1,11 @@
 #include "programforms.h"
 
+#include "exercises/flerabar.h"
+#include "exercises/passakt.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
-#include "exercises/passakt.h"
+#include "words/listu.h"
 
 namespace vindra {
 
@@ -13,6 +15,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TFLERBAR", formCreator<TFLERBAR>()},
+        {"Tlista", formCreator<Tlista>()},
         {"TPassAkt", formCreator<TPassAkt>()},
     };
     return forms;
