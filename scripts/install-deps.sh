@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev clang-format
   fonts-liberation fontconfig
-  espeak-ng sox poppler-utils
+  flite sox poppler-utils
   qt6-l10n-tools qt6-translations-l10n
   dpkg-dev file lintian desktop-file-utils appstream
 )

@@ -6,6 +6,7 @@
 #include "exercises/diktamen.h"
 #include "exercises/flerabar.h"
 #include "exercises/insetxt.h"
+#include "exercises/passakt.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
@@ -32,6 +33,7 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TStegran", formCreator<TStegran>()},
         {"TDiktam", formCreator<TDiktam>()},
         {"TInseTxt", formCreator<TInseTxt>()},
+        {"TPassAkt", formCreator<TPassAkt>()},
     };
     return forms;
 }

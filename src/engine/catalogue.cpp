@@ -385,7 +385,7 @@ const CodeRange kRuleNumbers[] = {
     {35070, 35073, 35070},
     {35100, 35106, 35100},
     {35110, 35117, 35110},
-    {36012, 36012, 36100},
+    {36011, 36012, 36100},
     {36100, 36100, 36100},
     // the gap-filling exercises
     {31060, 31060, 31060},
@@ -445,6 +445,42 @@ const CodeRange kGapRules[] = {
     {34061, 34061, 1}, {35041, 35049, 1}, {35101, 35106, 1}, {35111, 35117, 1},
     {35121, 35121, 1}, {35131, 35131, 1}, {36013, 36015, 1},
 };
+
+// The category-choice form.
+const CodeRange kCategoryLargeType[] = {
+    {12, 12, 1},       {19, 19, 1},       {112, 112, 1},     {119, 119, 1},
+    {24011, 24011, 1}, {31073, 31074, 1}, {32011, 32011, 1}, {32016, 32016, 1},
+    {35011, 35011, 1}, {35032, 35032, 1}, {35041, 35041, 1}, {35111, 35111, 1},
+    {36011, 36011, 1},
+};
+const CodeRange kCategorySwedish[] = {
+    {35032, 35032, 1}, {35042, 35042, 1}, {35044, 35044, 1}, {35111, 35111, 1},
+    {36011, 36011, 1},
+};
+const CodeRange kCategoryRulesAtStart[] = {
+    {32012, 32016, 1}, {35031, 35034, 1}, {35042, 35049, 1}, {35111, 35117, 1},
+    {36011, 36011, 1},
+};
+const CodeRange kCategoryRulesWithItem[] = {
+    {32012, 32016, 1}, {35033, 35034, 1}, {35042, 35049, 1}, {35111, 35117, 1},
+    {36011, 36011, 1},
+};
+const CodeRange kCategoryExplanations[] = {
+    {19, 19, int(category::Explanation::MarkedIs)},
+    {119, 119, int(category::Explanation::MarkedIs)},
+    {36011, 36011, int(category::Explanation::MarkedIs)},
+    {112, 112, int(category::Explanation::EdEnding)},
+    {35011, 35011, int(category::Explanation::EdEnding)},
+    {35041, 35041, int(category::Explanation::TenseIs)},
+    {24011, 24011, int(category::Explanation::Rhyme)},
+    {31073, 31074, int(category::Explanation::SEnding)},
+    {32011, 32011, int(category::Explanation::Syllables)},
+    {35032, 35032, int(category::Explanation::ThemeForm)},
+    {35044, 35044, int(category::Explanation::MarkedTense)},
+    {35111, 35111, int(category::Explanation::Clause)},
+};
+constexpr int kCategoryTenseCode = 35044;   // field 2 starts with a tense digit
+constexpr int kCategoryNoTranslation = 35032;
 
 // Page R31061.htm is reached through the 22001..31999 rule; it is the one such page that
 // is not a synonym page.
@@ -964,6 +1000,45 @@ bool gapFirstAnswerKeepsErrorList(int exerciseCode)
     // "Do it, Träning 1": only an item's second gap enters it in the error list or takes it
     // out.
     return exerciseCode == 35101;
+}
+
+category::Options categoryOptions(int exerciseCode)
+{
+    category::Options o;
+    o.tenseDigit = exerciseCode == kCategoryTenseCode;
+    o.showTranslation = exerciseCode != kCategoryNoTranslation;
+    return o;
+}
+
+category::Explanation categoryExplanation(int exerciseCode)
+{
+    return static_cast<category::Explanation>(
+        lookup(kCategoryExplanations, exerciseCode, int(category::Explanation::None)));
+}
+
+bool categoryLargeType(int exerciseCode)
+{
+    return lookup(kCategoryLargeType, exerciseCode) != 0;
+}
+
+bool categorySwedishCaptions(int exerciseCode)
+{
+    return lookup(kCategorySwedish, exerciseCode) != 0;
+}
+
+bool categoryRulesAtStart(int exerciseCode)
+{
+    return lookup(kCategoryRulesAtStart, exerciseCode) != 0;
+}
+
+bool categoryRulesWithItem(int exerciseCode)
+{
+    return lookup(kCategoryRulesWithItem, exerciseCode) != 0;
+}
+
+bool categoryItemSounds(int exerciseCode)
+{
+    return exerciseCode == 24011 || exerciseCode == 35011;
 }
 
 } // namespace vindra::catalogue

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "categoryitem.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -128,6 +130,21 @@ bool dictationPresentationButtons(int exerciseCode);
 /// The reading text of a read-and-answer data file: its name up to the point (at most eight
 /// characters) and ".LAS" ("ENG61051.DAT" gives "ENG61051.LAS").
 QByteArray readingTextFile(const QByteArray& dataFile);
+/// The category-choice form: how a line is read (a tense digit in field 2; the "!"
+/// translation shown or not).
+category::Options categoryOptions(int exerciseCode);
+/// The category-choice form: what is explained after a wrong answer.
+category::Explanation categoryExplanation(int exerciseCode);
+/// The category-choice form: large type (22-point question, 20-point buttons) instead of 14.
+bool categoryLargeType(int exerciseCode);
+/// The category-choice form: button bar and rules button in Swedish.
+bool categorySwedishCaptions(int exerciseCode);
+/// The category-choice form's rules button: shown when the form opens (outside worksheet
+/// mode), and shown again with every item.
+bool categoryRulesAtStart(int exerciseCode);
+bool categoryRulesWithItem(int exerciseCode);
+/// The category-choice form speaks the item after a wrong answer and on F2.
+bool categoryItemSounds(int exerciseCode);
 
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {

@@ -232,15 +232,19 @@ int speakCommand(const QStringList& args)
         }
         const QString wav =
             outDir + QLatin1Char('/') + QString::fromLatin1(catalogue::itemSoundFile(prefix, item));
-        QProcess espeak;
-        espeak.start(QStringLiteral("espeak-ng"), {QStringLiteral("-v"), QStringLiteral("en-gb"),
-                                                   QStringLiteral("-w"), wav, m.captured(2)});
-        if (!espeak.waitForFinished(60000) || espeak.exitStatus() != QProcess::NormalExit ||
-            espeak.exitCode() != 0) {
-            error(QStringLiteral("%1:%2: espeak-ng could not speak it (%3)")
+        // flite's Scottish English voice "awb", a little slower than its own pace: of the
+        // British voices Debian offers it is by far the easiest to understand (material/README.md).
+        QProcess flite;
+        flite.start(QStringLiteral("flite"),
+                    {QStringLiteral("-voice"), QStringLiteral("awb"), QStringLiteral("--setf"),
+                     QStringLiteral("duration_stretch=1.15"), QStringLiteral("-t"), m.captured(2),
+                     QStringLiteral("-o"), wav});
+        if (!flite.waitForFinished(60000) || flite.exitStatus() != QProcess::NormalExit ||
+            flite.exitCode() != 0 || !QFileInfo(wav).isFile()) {
+            error(QStringLiteral("%1:%2: flite could not speak it (%3)")
                       .arg(args[0])
                       .arg(i + 1)
-                      .arg(espeak.errorString()));
+                      .arg(flite.errorString()));
             return 1;
         }
     }

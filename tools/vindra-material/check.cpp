@@ -506,6 +506,12 @@ private:
                 if (const QString m = gapText(field(1), 1, 1); !m.isEmpty())
                     return m;
             }
+            // A tense line's digit must name a tense that one of its buttons shows.
+            if (catalogue::categoryOptions(code).tenseDigit &&
+                category::tenseName(field(2).isEmpty() ? '\0' : field(2).at(0)) !=
+                    category::read(f, catalogue::categoryOptions(code)).right)
+                return QStringLiteral("field 2 must begin with a tense digit 1-5 whose tense "
+                                      "is one of the choices");
             return choiceLimits();
         case Format::FiveMc:
             if (const QString need = needFields(2); !need.isEmpty())

@@ -19,7 +19,7 @@
 //   vindra-material picture main|ending N SRC.svg BILDDIR   the bitmaps of picture N
 //   vindra-material picture named SRC.svg DST.BMP           a picture of its own name
 //   vindra-material picture britain SRC.svg BILDDIR   the map or the flags at their sizes
-//   vindra-material speak LIST DIR           one WAV per line of a word list (espeak-ng)
+//   vindra-material speak LIST DIR           one WAV per line of a word list (flite)
 //   vindra-material melody SCORE OUT.WAV     a score synthesised (the anthem)
 //   vindra-material list                     every file of fixed name in a material root
 //   vindra-material check DIR [--pending F]  verifies a material root

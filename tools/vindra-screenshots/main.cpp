@@ -169,6 +169,14 @@ int main(int argc, char* argv[])
                             QApplication::sendEvent(box, &enter);
                         }
                     }
+                    // A form answered by choosing: the first two choices, one of them wrong.
+                    if (form->findChildren<QLineEdit*>().isEmpty()) {
+                        for (const Qt::Key key : {Qt::Key_1, Qt::Key_2}) {
+                            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier,
+                                            QString(QChar(u'0' + (key - Qt::Key_0))));
+                            QApplication::sendEvent(form.get(), &press);
+                        }
+                    }
                     failures += !save(*form, base + QStringLiteral("_wrong") + suffix);
                 }
                 form->done(0);
