@@ -4,6 +4,14 @@
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
 
+#include "exercises/avsloja.h"
+#include "exercises/berettau.h"
+#include "exercises/horo.h"
+#include "exercises/pranku.h"
+#include "exercises/speedu.h"
+#include "exercises/storyu.h"
+#include "exercises/top9u.h"
+
 namespace vindra {
 
 const QHash<QByteArray, FormCreator>& programFormCreators()
@@ -12,6 +20,13 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"Tavsloj", formCreator<Tavsloj>()},
+        {"TSpeed", formCreator<TSpeed>()},
+        {"TPrank", formCreator<TPrank>()},
+        {"TStorygin", formCreator<TStorygin>()},
+        {"Tberaetta", formCreator<Tberaetta>()},
+        {"Thoroskop", formCreator<Thoroskop>()},
+        {"Ttop9", formCreator<Ttop9>()},
     };
     return forms;
 }
