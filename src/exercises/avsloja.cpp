@@ -78,8 +78,11 @@ Tavsloj::Tavsloj(Engine& engine, const Services& services, QWidget* parent)
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2 = new QRadioButton(QStringLiteral("Gissa orden."), GroupBox1);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
-    for (QRadioButton* r : {RadioButton1, RadioButton2})
-        storygames::setTextColour(r, Qt::white);
+    for (QRadioButton* r : {RadioButton1, RadioButton2}) {
+        QPalette pal = r->palette();
+        pal.setColor(QPalette::WindowText, Qt::white);
+        r->setPalette(pal);
+    }
     RadioButton1->setChecked(true);
     auto* radios = new QVBoxLayout(GroupBox1);
     radios->addWidget(RadioButton1);

@@ -15,6 +15,7 @@
 #include "support/material.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -425,6 +426,99 @@ TEST_F(StoryGames, TopNineFindsTheFavouriteWithoutTouchingTheItemOrder)
     EXPECT_EQ(engine->permutation, permutation);
     QTest::keyClick(child<QPushButton>(form.get(), "Button7"), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+// Not a test: run by hand (--gtest_also_run_disabled_tests) to photograph the games in play
+// on the built material, into /tmp/storygames-*.png.
+TEST_F(StoryGames, DISABLED_Photographs)
+{
+    const QString data = QStringLiteral(VINDRA_BUILT_BIN "/../material/DATA/");
+    for (const char* name : {"ENG61011.DAT", "ENG61021.DAT", "ENG41041.DAT", "ENG41021.DAT",
+                             "ENG41011.DAT", "ENG61031.DAT", "ENG61032.ORD"}) {
+        QFile f(data + QLatin1String(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        inst.data(QString::fromLatin1(name), f.readAll());
+    }
+    for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
+        screen.setSize(size);
+        engine->screenScale = size.width() * 100 / 1024;
+        const QString tag = QStringLiteral("_%1x%2.png").arg(size.width()).arg(size.height());
+        auto save = [&](QWidget* w, const char* what) {
+            QApplication::processEvents();
+            w->grab().save(QStringLiteral("/tmp/storygames-") + QLatin1String(what) + tag);
+        };
+        {
+            auto form = open<Tavsloj>("ENG61011.DAT");
+            child<QListWidget>(form.get(), "ListBox2")->setCurrentRow(1);
+            form->ListBox2DblClick();
+            form->utruta(0, 0);
+            form->utruta(1, static_cast<int>(form->game().story().wordList.indexOf("Mum,")));
+            save(form.get(), "reveal");
+        }
+        {
+            auto form = open<TSpeed>("ENG61021.DAT");
+            child<QListWidget>(form.get(), "ListBox1")->setCurrentRow(4);
+            form->ListBox1DblClick();
+            form->Button1Click();
+            for (int i = 0; i < 12; ++i)
+                form->Timer1Timer();
+            save(form.get(), "speed");
+        }
+        {
+            auto form = open<Tberaetta>("ENG41041.DAT");
+            form->BitBtn1Click();
+            type(child<QLineEdit>(form.get(), "Edit1"), QStringLiteral("It was my little brother with a torch."));
+            save(form.get(), "tell");
+            type(child<QLineEdit>(form.get(), "Edit1"), QString());
+            save(form.get(), "tell-end");
+        }
+        {
+            auto form = open<TStorygin>("ENG41021.DAT");
+            form->Button1Click();
+            save(form.get(), "storygin");
+        }
+        {
+            auto form = open<TPrank>("ENG41011.DAT");
+            form->ListBox1Click();
+            auto* input = child<QLineEdit>(form.get(), "Edit1");
+            type(input, QStringLiteral("purple"));
+            type(input, QStringLiteral("hairy"));
+            save(form.get(), "prank-words");
+            for (const char* w : {"sticky", "enormous", "sleepy", "teapot", "banana", "sofa",
+                                  "penguin", "trumpet", "socks", "carrots", "bicycles",
+                                  "cushions"})
+                type(input, QString::fromLatin1(w));
+            save(form.get(), "prank");
+        }
+        {
+            auto form = open<Thoroskop>("ENG61031.DAT");
+            form->Image1MouseDown(300, 400);
+            form->Horoscoptext();
+            save(form.get(), "horoscope");
+            form->Button3Click();
+            save(form.get(), "horoscope-words");
+        }
+        {
+            auto form = open<Ttop9>("");
+            save(form.get(), "top9-name");
+            type(child<QLineEdit>(form.get(), "Edit1"), QStringLiteral("Maja"));
+            QTest::keyClick(child<QPushButton>(form.get(), "Button2"), Qt::Key_G);
+            form->Button4Click();
+            for (const char* n : {"Ali", "Ben", "Carl", "Dan"})
+                type(child<QLineEdit>(form.get(), "Edit2"), QString::fromLatin1(n));
+            save(form.get(), "top9-names");
+            for (const char* n : {"Eric", "Finn", "Gus", "Hugo", "Ivan"})
+                type(child<QLineEdit>(form.get(), "Edit2"), QString::fromLatin1(n));
+            save(form.get(), "top9-groups");
+            QTest::keyClick(child<QPushButton>(form.get(), "Button6"), Qt::Key_1);
+            QTest::keyClick(child<QPushButton>(form.get(), "Button6"), Qt::Key_2);
+            save(form.get(), "top9-result");
+        }
+    }
 }
 
 } // namespace
