@@ -1,8 +1,10 @@
 #include "programforms.h"
 
+#include "exercises/flerabar.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
+#include "words/listu.h"
 
 #include "exercises/avsloja.h"
 #include "exercises/berettau.h"
@@ -20,6 +22,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TFLERBAR", formCreator<TFLERBAR>()},
+        {"Tlista", formCreator<Tlista>()},
         {"Tavsloj", formCreator<Tavsloj>()},
         {"TSpeed", formCreator<TSpeed>()},
         {"TPrank", formCreator<TPrank>()},
