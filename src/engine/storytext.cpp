@@ -113,7 +113,7 @@ RevealStory readRevealStory(const QList<QByteArray>& lines, int n)
     RevealStory story;
     int row = 0; // rows of the story read so far
     for (const QByteArray& line : part(lines, n)) {
-        const int firstSlot = static_cast<int>(story.slots.size());
+        const int firstSlot = static_cast<int>(story.cells.size());
         QByteArray name;
         qsizetype i = 0;
         while (i < line.size()) {
@@ -130,7 +130,7 @@ RevealStory readRevealStory(const QList<QByteArray>& lines, int n)
                     end = line.size();
                 const QByteArray full = line.mid(i, end - i).left(kRevealWordLength);
                 i = end;
-                if (story.slots.size() >= kRevealSlots) {
+                if (story.cells.size() >= kRevealSlots) {
                     ++story.hidden;
                     continue;
                 }
@@ -146,7 +146,7 @@ RevealStory readRevealStory(const QList<QByteArray>& lines, int n)
                     story.wordList.append(slot.word);
                     ++story.words;
                 }
-                story.slots.append(slot);
+                story.cells.append(slot);
             }
         }
         // The row's name stands beside the display row where the line begins.
@@ -154,8 +154,8 @@ RevealStory readRevealStory(const QList<QByteArray>& lines, int n)
         if (!name.isEmpty() && displayRow < kRevealRows && row < kRevealRows)
             story.names[static_cast<size_t>(displayRow)] = name;
         ++row;
-        while (story.slots.size() % kRevealColumns != 0 && story.slots.size() < kRevealSlots)
-            story.slots.append(RevealSlot{});
+        while (story.cells.size() % kRevealColumns != 0 && story.cells.size() < kRevealSlots)
+            story.cells.append(RevealSlot{});
     }
     std::stable_sort(story.wordList.begin(), story.wordList.end(),
                      [](const QByteArray& a, const QByteArray& b) {
@@ -168,10 +168,10 @@ RevealStory readRevealStory(const QList<QByteArray>& lines, int n)
 bool RevealGame::drop(int slot, int entry)
 {
     ++m_attempts;
-    if (slot < 0 || slot >= m_story.slots.size() || entry < 0 ||
+    if (slot < 0 || slot >= m_story.cells.size() || entry < 0 ||
         entry >= m_story.wordList.size())
         return false;
-    RevealSlot& s = m_story.slots[slot];
+    RevealSlot& s = m_story.cells[slot];
     // A slot already shown takes nothing more: a second "the" dropped on the first would
     // otherwise leave the other one masked for ever.
     if (!s.isWord || s.revealed || m_story.wordList.at(entry) != s.word)
@@ -188,7 +188,7 @@ int RevealGame::guess(const QByteArray& typed)
     if (typed.isEmpty() || typed == "-")
         return -1;
     int matches = 0;
-    for (RevealSlot& s : m_story.slots) {
+    for (RevealSlot& s : m_story.cells) {
         if (!s.isWord || s.revealed || typed + finalPunctuation(s.full) != s.full)
             continue;
         s.revealed = true;

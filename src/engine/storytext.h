@@ -61,7 +61,7 @@ struct RevealSlot {
 
 /// One story of the reveal game, laid out in 49 slots (7 rows of 7).
 struct RevealStory {
-    QList<RevealSlot> slots;                   ///< at most 49
+    QList<RevealSlot> cells;                   ///< at most 49
     std::array<QByteArray, kRevealRows> names; ///< the speaker shown left of each row
     QList<QByteArray> wordList;                ///< slot words, alphabetical, duplicates kept
     int words = 0;                             ///< slots to reveal

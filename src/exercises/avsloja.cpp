@@ -296,15 +296,15 @@ void Tavsloj::ListBox2DblClick()
 
 void Tavsloj::showSlots(bool fullWords)
 {
-    const auto& slots = m_game.story().slots;
+    const auto& cells = m_game.story().cells;
     for (int i = 0; i < storytext::kRevealSlots; ++i) {
         QLabel* l = Labels[static_cast<size_t>(i)];
-        if (i >= slots.size() || slots.at(i).full.isEmpty()) {
+        if (i >= cells.size() || cells.at(i).full.isEmpty()) {
             l->clear();
             l->hide();
             continue;
         }
-        const storytext::RevealSlot& s = slots.at(i);
+        const storytext::RevealSlot& s = cells.at(i);
         l->setText(text(fullWords ? s.full : s.shown));
         l->show();
     }

@@ -58,18 +58,18 @@ TEST(Reveal, LaysRowsOutInSevensWithNamesDashesAndFillers)
     const auto l = lines("first\n#\n<Tom> Hello, Mum - where is it?\n<Mum> Here.\n"
                          "one two three four five six seven eight nine\nend\n#\n");
     const RevealStory s = readRevealStory(l, 2);
-    ASSERT_EQ(s.slots.size(), 35);
+    ASSERT_EQ(s.cells.size(), 35);
     EXPECT_EQ(s.names[0], "Tom");
     EXPECT_EQ(s.names[1], "Mum");
-    EXPECT_EQ(s.slots[0].shown, "*****,");
+    EXPECT_EQ(s.cells[0].shown, "*****,");
     // The dash is shown as it stands and is no word to find.
-    EXPECT_EQ(s.slots[2].shown, "-");
-    EXPECT_FALSE(s.slots[2].isWord);
-    EXPECT_TRUE(s.slots[6].full.isEmpty()); // filler to the end of row 1
-    EXPECT_EQ(s.slots[7].full, "Here.");
+    EXPECT_EQ(s.cells[2].shown, "-");
+    EXPECT_FALSE(s.cells[2].isWord);
+    EXPECT_TRUE(s.cells[6].full.isEmpty()); // filler to the end of row 1
+    EXPECT_EQ(s.cells[7].full, "Here.");
     // A row of nine words runs into the next row; the line after it starts a fresh row.
-    EXPECT_EQ(s.slots[14 + 8].full, "nine");
-    EXPECT_EQ(s.slots[28].full, "end");
+    EXPECT_EQ(s.cells[14 + 8].full, "nine");
+    EXPECT_EQ(s.cells[28].full, "end");
     EXPECT_EQ(s.words, 16);
     EXPECT_FALSE(s.wordList.contains("-"));
     EXPECT_EQ(s.wordList.first(), "eight"); // alphabetical, letter case aside
@@ -83,7 +83,7 @@ TEST(Reveal, WordsBeyondTheLastSlotAreLeftOutSoTheStoryCanBeSolved)
         text += "a b c d e f g\n";
     text += "#\n";
     const RevealStory s = readRevealStory(readLines(text), 1);
-    EXPECT_EQ(s.slots.size(), kRevealSlots);
+    EXPECT_EQ(s.cells.size(), kRevealSlots);
     EXPECT_EQ(s.words, kRevealSlots);
     EXPECT_EQ(s.hidden, 7);
     EXPECT_EQ(s.wordList.size(), kRevealSlots);
@@ -97,7 +97,7 @@ TEST(Reveal, GuessRevealsEveryMatchExactlyWithItsPunctuation)
     EXPECT_EQ(game.attempts(), 2);
     EXPECT_EQ(game.rightPercent(), 100);
     EXPECT_EQ(game.guess("dog"), 1); // "dog." shown with its point
-    EXPECT_EQ(game.story().slots[4].shown, "dog.");
+    EXPECT_EQ(game.story().cells[4].shown, "dog.");
     EXPECT_EQ(game.guess("the"), 0); // nothing left to match: one attempt
     EXPECT_EQ(game.attempts(), 4);
     EXPECT_EQ(game.guess("-"), -1);

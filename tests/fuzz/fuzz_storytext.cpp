@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (int n = 1; n <= parts; ++n) {
         RevealStory story = readRevealStory(lines, n);
-        if (story.slots.size() > kRevealSlots || story.words != story.wordList.size())
+        if (story.cells.size() > kRevealSlots || story.words != story.wordList.size())
             std::abort();
         RevealGame game(story);
         for (const QByteArray& w : story.wordList.mid(0, 10))
