@@ -15,6 +15,14 @@
 #include "games/stegra.h"
 #include "words/listu.h"
 
+#include "exercises/avsloja.h"
+#include "exercises/berettau.h"
+#include "exercises/horo.h"
+#include "exercises/pranku.h"
+#include "exercises/speedu.h"
+#include "exercises/storyu.h"
+#include "exercises/top9u.h"
+
 namespace vindra {
 
 const QHash<QByteArray, FormCreator>& programFormCreators()
@@ -34,6 +42,13 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TDiktam", formCreator<TDiktam>()},
         {"TInseTxt", formCreator<TInseTxt>()},
         {"TPassAkt", formCreator<TPassAkt>()},
+        {"Tavsloj", formCreator<Tavsloj>()},
+        {"TSpeed", formCreator<TSpeed>()},
+        {"TPrank", formCreator<TPrank>()},
+        {"TStorygin", formCreator<TStorygin>()},
+        {"Tberaetta", formCreator<Tberaetta>()},
+        {"Thoroskop", formCreator<Thoroskop>()},
+        {"Ttop9", formCreator<Ttop9>()},
     };
     return forms;
 }

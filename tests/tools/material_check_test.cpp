@@ -241,3 +241,37 @@ TEST(MaterialCheck, AnswerPolicy)
     EXPECT_FALSE(out.contains("ENG35034.DAT: line")) << out.constData();
     EXPECT_FALSE(out.contains("ENG35061.DAT: line")) << out.constData();
 }
+
+TEST(MaterialCheck, ReadingAndWritingGames)
+{
+    QByteArray eightRows;
+    for (int row = 0; row < 8; ++row)
+        eightRows += "a b c d e f g\n";
+    QByteArray horoscope;
+    for (int n = 1; n <= 356; ++n)
+        horoscope += "Line " + QByteArray::number(n) + ".\n";
+    QByteArray twelveGaps = "$Title\n";
+    for (int i = 0; i < 12; ++i)
+        twelveGaps += "the #1 cat ";
+    twelveGaps += "\n#\n";
+    struct Case {
+        const char* file;
+        QByteArray content;
+        const char* report;
+    } cases[] = {
+        {"DATA/ENG61011.DAT", eightRows + "#\n", "story 1 has more words than its 7 rows of 7"},
+        {"DATA/ENG61021.DAT", "One line.\n\nAfter the gap.\n#\n", "text 1: an empty line ends"},
+        {"DATA/ENG41041.DAT", "a\nb\nc\n#\nd\n#\n", "starter 2 needs three lines"},
+        {"DATA/ENG41021.DAT", "A\n#\nb\n#\nc\n#\n", "section 1 has 1 line, the album needs 20"},
+        {"DATA/ENG41011.DAT", twelveGaps, "has 12 gaps \"#1\", at most 10"},
+        {"DATA/ENG61031.DAT", horoscope, "line 29: ARIES needs three closing lines"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        GoodRoot root;
+        root.put(c.file, c.content);
+        const ToolRun r = root.check();
+        EXPECT_EQ(r.code, 1);
+        EXPECT_TRUE(r.out.contains(c.report)) << r.out.constData();
+    }
+}

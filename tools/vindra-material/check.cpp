@@ -8,6 +8,7 @@
 #include "engine/cipher.h"
 #include "engine/datafile.h"
 #include "engine/engine.h"
+#include "engine/storytext.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -618,9 +619,101 @@ private:
         }
         if (f.format == Format::StoryGin && separators < 2)
             problem(f.path, QStringLiteral("needs three sections separated by lines \"#\""));
+        checkStories(f, lines);
         if (f.format == Format::Horo && lines.size() < catalogue::limits::kHoroscopeLines)
             problem(f.path, QStringLiteral("has %1, needs at least 356 (fixed line numbers)")
                                 .arg(count(lines.size(), "line")));
+    }
+
+    /// The rules of the reading and writing games that the forms would otherwise meet as
+    /// a story that cannot be solved, a text cut short or a photo album that never ends.
+    void checkStories(const catalogue::MaterialFile& f, const QList<QByteArray>& raw)
+    {
+        namespace st = storytext;
+        const QList<QByteArray> lines = st::readLines(raw.join('\n'));
+        const int parts = st::countEnds(lines);
+        switch (f.format) {
+        case Format::Reveal:
+            for (int n = 1; n <= parts; ++n) {
+                const st::RevealStory story = st::readRevealStory(lines, n);
+                if (story.hidden > 0)
+                    problem(f.path, QStringLiteral("story %1 has more words than its 7 rows of 7 "
+                                                   "can show").arg(n));
+                if (story.words == 0)
+                    problem(f.path, QStringLiteral("story %1 has no word to reveal").arg(n));
+                for (const QByteArray& l : st::part(lines, n))
+                    for (const QByteArray& w : l.split(' '))
+                        if (w.size() > st::kRevealWordLength)
+                            problem(f.path, QStringLiteral("story %1: the word \"%2\" is longer "
+                                                           "than %3 characters")
+                                                .arg(n)
+                                                .arg(QString::fromLatin1(w))
+                                                .arg(st::kRevealWordLength));
+            }
+            break;
+        case Format::Speed:
+            for (int n = 1; n <= parts; ++n) {
+                const QList<QByteArray> text = st::part(lines, n);
+                const qsizetype empty = text.indexOf(QByteArray());
+                if (empty >= 0 && empty + 1 < text.size())
+                    problem(f.path, QStringLiteral("text %1: an empty line ends the text there")
+                                        .arg(n));
+                if (st::speedStats(st::speedText(lines, n)).words == 0)
+                    problem(f.path, QStringLiteral("text %1 has no words").arg(n));
+            }
+            break;
+        case Format::Tell: {
+            const st::Starters starters = st::readStarters(lines);
+            for (int n = 1; n <= starters.count(); ++n) {
+                const auto three = starters.starter(n);
+                if (std::any_of(three.begin(), three.end(),
+                                [](const QByteArray& l) { return l.trimmed().isEmpty(); }))
+                    problem(f.path, QStringLiteral("starter %1 needs three lines").arg(n));
+            }
+            break;
+        }
+        case Format::StoryGin: {
+            const auto sections = st::readSections(lines);
+            for (size_t i = 0; i < sections.size(); ++i)
+                if (sections[i].size() < st::Album::kLastPhoto)
+                    problem(f.path, QStringLiteral("section %1 has %2, the album needs %3")
+                                        .arg(i + 1)
+                                        .arg(count(sections[i].size(), "line"))
+                                        .arg(st::Album::kLastPhoto));
+            break;
+        }
+        case Format::Prank: {
+            const QList<st::PrankStory> stories = st::readPrankStories(lines);
+            if (stories.isEmpty())
+                problem(f.path, QStringLiteral("has no story"));
+            for (const st::PrankStory& story : stories)
+                for (size_t k = 0; k < story.gaps.size(); ++k)
+                    if (story.gaps[k] > st::kPrankWords)
+                        problem(f.path, QStringLiteral("\"%1\" has %2 gaps \"#%3\", at most %4")
+                                            .arg(QString::fromLatin1(story.title))
+                                            .arg(story.gaps[k])
+                                            .arg(k + 1)
+                                            .arg(st::kPrankWords));
+            break;
+        }
+        case Format::Horo:
+            for (const st::Sign& sign : st::signs()) {
+                for (int n = sign.first; n <= sign.last && n <= lines.size(); ++n) {
+                    const QByteArray& l = lines.at(n - 1);
+                    if (l.trimmed().isEmpty() || l.startsWith('$') || l.startsWith(';'))
+                        lineProblem(f.path, n, QStringLiteral("a sentence of %1 must stand here")
+                                                   .arg(QString::fromLatin1(sign.name)));
+                }
+                for (int n = sign.last + 1; n <= sign.last + st::kClosingLines; ++n)
+                    if (n > lines.size() || !lines.at(n - 1).startsWith('$'))
+                        lineProblem(f.path, n, QStringLiteral("%1 needs three closing lines "
+                                                              "\"$...\" here")
+                                                   .arg(QString::fromLatin1(sign.name)));
+            }
+            break;
+        default:
+            break;
+        }
     }
 
     void checkPicture(const catalogue::MaterialFile& f, const QString& path)
