@@ -6,11 +6,13 @@
 #include "framework/skrivut.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
+#include "platform/qtlazysound.h"
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
-#include "platform/qtsound.h"
 #include "platform/qttranslations.h"
 #include "shell/engel.h"
+
+#include <QCoreApplication>
 
 namespace vindra {
 
@@ -20,7 +22,11 @@ struct Program::Parts {
     QtTextMeasure measure;
     QtScreen screen;
     SystemClock clock;
-    QtSoundPlayer sound;
+    // The module lies beside the program in the build tree, in its library directory when
+    // installed.
+    QtLazySoundPlayer sound{{QCoreApplication::applicationDirPath(),
+                             QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                 QStringLiteral(VINDRA_MODULE_FROM_BIN)}};
     QtPrinter printer; // asks the print system for nothing until the first printout
     Services services{&messages, &measure, &screen, &clock, &sound, &printer};
     // Destroyed in the reverse order: the print queue and the printout form refer to the

@@ -70,8 +70,8 @@ QSize QtPrinter::pageSize() const
 
 void QtPrinter::setOrientation(PageOrientation orientation)
 {
-    device().setPageOrientation(
-        orientation == PageOrientation::Landscape ? QPageLayout::Landscape : QPageLayout::Portrait);
+    device().setPageOrientation(orientation == PageOrientation::Landscape ? QPageLayout::Landscape
+                                                                          : QPageLayout::Portrait);
 }
 
 PageOrientation QtPrinter::orientation() const
