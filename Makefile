@@ -31,6 +31,7 @@ package: build
 
 bench: build
 	@for b in $(BUILD)/bin/bench_*; do echo "== $$b"; $$b; done
+	@echo "== material build"; bash bench/material_build.sh
 
 screenshots: build
 	$(BUILD)/bin/vindra-screenshots $(BUILD)/screenshots 1024x768 1920x1080

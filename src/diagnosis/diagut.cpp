@@ -35,24 +35,31 @@ TDiagutform::TDiagutform(Engine& engine, const Services& services, QWidget* pare
     : QWidget(parent), m_engine(engine), m_services(services)
 {
     setObjectName(QStringLiteral("Diagutform"));
-    StringGrid1 = new QTableWidget(kRows, kColumns, this);
-    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+}
+
+QTableWidget* TDiagutform::grid() const
+{
+    if (!StringGrid1) {
+        StringGrid1 = new QTableWidget(kRows, kColumns, const_cast<TDiagutform*>(this));
+        StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    }
+    return StringGrid1;
 }
 
 void TDiagutform::setGridSize(int columns, int rows)
 {
-    StringGrid1->setColumnCount(columns);
-    StringGrid1->setRowCount(rows);
+    grid()->setColumnCount(columns);
+    grid()->setRowCount(rows);
 }
 
 void TDiagutform::setCell(int column, int row, const QString& text)
 {
-    StringGrid1->setItem(row, column, new QTableWidgetItem(text));
+    grid()->setItem(row, column, new QTableWidgetItem(text));
 }
 
 QString TDiagutform::cell(int column, int row) const
 {
-    const QTableWidgetItem* item = StringGrid1->item(row, column);
+    const QTableWidgetItem* item = grid()->item(row, column);
     return item ? item->text() : QString();
 }
 
@@ -103,7 +110,7 @@ void TDiagutform::SkrivutDiaggen()
     const int right = XmmTillPixel(kRightMm);
     const QString title = QStringLiteral("Report of the diagnosises from \"Vindra\" for ") +
                           cp1252::toUnicode(m_engine.diagnosis.current.name) + QStringLiteral(".");
-    const int rows = StringGrid1->rowCount();
+    const int rows = grid()->rowCount();
     const int lastRow = rows - 1;
 
     for (int copy = 0; copy < copies; ++copy) {

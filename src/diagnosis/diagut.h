@@ -28,8 +28,9 @@ public:
 
     TDiagutform(Engine& engine, const Services& services, QWidget* parent = nullptr);
 
-    /// The copy of the protocol grid (columns 0..4, rows 0..21).
-    QTableWidget* grid() const { return StringGrid1; }
+    /// The copy of the protocol grid (columns 0..4, rows 0..21), made when first used: the
+    /// form is never shown, and most runs never print a protocol.
+    QTableWidget* grid() const;
     /// Resizes the copy and sets one cell of it.
     void setGridSize(int columns, int rows);
     void setCell(int column, int row, const QString& text);
@@ -62,7 +63,7 @@ private:
     Engine& m_engine;
     Services m_services;
     std::array<int, 4> m_positions{};
-    QTableWidget* StringGrid1 = nullptr;
+    mutable QTableWidget* StringGrid1 = nullptr;
 };
 
 } // namespace vindra

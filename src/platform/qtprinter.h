@@ -45,7 +45,10 @@ public:
     void fillRect(const QRect& rect, const PrinterFill& fill) override;
 
 private:
-    std::unique_ptr<QPrinter> m_printer;
+    /// The Qt printer, made on first use.
+    QPrinter& device() const;
+
+    mutable std::unique_ptr<QPrinter> m_printer;
     QPainter m_painter;
     PrinterFont m_font;
     QPoint m_pen;
