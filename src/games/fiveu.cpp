@@ -5,6 +5,7 @@
 #include "engine/engine.h"
 #include "framework/formtimer.h"
 #include "framework/look.h"
+#include "games/gamelook.h"
 #include "framework/stallinu.h"
 #include "games/rekordu.h"
 #include "platform/screen.h"
@@ -21,6 +22,8 @@
 #include <algorithm>
 
 namespace vindra {
+
+using namespace gamelook;
 
 namespace {
 
@@ -50,57 +53,6 @@ protected:
 private:
     bool m_lit = false;
 };
-
-QFrame* panel(QWidget* parent, const QString& name, const QColor& colour)
-{
-    auto* p = new QFrame(parent);
-    p->setObjectName(name);
-    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p->setLineWidth(2);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, colour);
-    p->setPalette(pal);
-    return p;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text = {})
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-void fill(QWidget* w, const QColor& colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-}
-
-/// Makes a label's font smaller until its text, every line of it, fits inside its frame.
-void fitLabel(QLabel* l)
-{
-    if (l->text().isEmpty())
-        return;
-    QFont f = l->font();
-    int pixels = QFontInfo(f).pixelSize();
-    const QSize room = l->contentsRect().size();
-    const QStringList rows = l->text().split(QLatin1Char('\n'));
-    auto fits = [&] {
-        const QFontMetrics fm(f);
-        int width = 0;
-        for (const QString& r : rows)
-            width = std::max(width, fm.horizontalAdvance(r));
-        return width + 4 <= room.width() &&
-               fm.height() + (rows.size() - 1) * fm.lineSpacing() + 1 <= room.height();
-    };
-    while (!fits() && pixels > 6)
-        f.setPixelSize(--pixels);
-    if (f != l->font())
-        l->setFont(f);
-}
 
 QString tenthsText(int tenths)
 {

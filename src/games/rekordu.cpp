@@ -4,6 +4,7 @@
 #include "engine/cp1252.h"
 #include "engine/engine.h"
 #include "framework/look.h"
+#include "games/gamelook.h"
 #include "platform/clock.h"
 #include "platform/messages.h"
 #include "platform/screen.h"
@@ -22,22 +23,11 @@
 
 namespace vindra {
 
+using namespace gamelook;
+
 namespace {
 
 constexpr int kRows = highscore::kTableSize + 2; // header row, rows 1..100, the row without place
-
-QFrame* panel(QWidget* parent, const char* name, const QColor& colour)
-{
-    auto* p = new QFrame(parent);
-    p->setObjectName(QString::fromLatin1(name));
-    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p->setLineWidth(2);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, colour);
-    p->setPalette(pal);
-    return p;
-}
 
 } // namespace
 
@@ -61,8 +51,12 @@ TRekord::TRekord(Engine& engine, const Services& services, QWidget* parent)
     Panel3 = panel(Panel2, "Panel3", look::kSilver);
     StringGrid1 = new QTableWidget(kRows, 4, Panel3);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->horizontalHeader()->hide();
+    // Row 0 is the fixed header row: its texts stand in the grid's header, which stays in
+    // view while the rows scroll.
+    StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->horizontalHeader()->setHighlightSections(false);
     StringGrid1->verticalHeader()->hide();
+    StringGrid1->setRowHidden(0, true);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionMode(QAbstractItemView::NoSelection);
     StringGrid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -168,11 +162,11 @@ void TRekord::layOut()
 
     const QStringList header = {QStringLiteral("  Nr."), QStringLiteral("       Name"),
                                 QStringLiteral("  Date and time"), highscore::scoreHeader(m_kind)};
-    for (int c = 0; c < 4; ++c) {
-        auto* item = new QTableWidgetItem(header[c]);
-        item->setBackground(look::kSilver);
-        StringGrid1->setItem(0, c, item);
-    }
+    for (int c = 0; c < 4; ++c)
+        StringGrid1->setItem(0, c, new QTableWidgetItem(header[c]));
+    StringGrid1->setHorizontalHeaderLabels(header);
+    StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    StringGrid1->horizontalHeader()->setFont(font);
     for (int r = 1; r <= highscore::kTableSize; ++r)
         StringGrid1->setItem(r, 0, new QTableWidgetItem(highscore::rowNumberText(r)));
 }

@@ -6,6 +6,7 @@
 #include "engine/engine.h"
 #include "framework/formtimer.h"
 #include "framework/look.h"
+#include "games/gamelook.h"
 #include "games/rekordu.h"
 #include "platform/clock.h"
 #include "platform/screen.h"
@@ -25,6 +26,8 @@
 #include <cmath>
 
 namespace vindra {
+
+using namespace gamelook;
 
 namespace {
 
@@ -69,34 +72,6 @@ private:
     QColor m_colour;
 };
 
-QFrame* panel(QWidget* parent, const QString& name, const QColor& colour)
-{
-    auto* p = new QFrame(parent);
-    p->setObjectName(name);
-    p->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    p->setLineWidth(2);
-    p->setAutoFillBackground(true);
-    QPalette pal = p->palette();
-    pal.setColor(QPalette::Window, colour);
-    p->setPalette(pal);
-    return p;
-}
-
-QLabel* label(QWidget* parent, const QString& name, const QString& text = {})
-{
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-void fill(QWidget* w, const QColor& colour)
-{
-    w->setAutoFillBackground(true);
-    QPalette pal = w->palette();
-    pal.setColor(QPalette::Window, colour);
-    w->setPalette(pal);
-}
-
 QByteArray capitalised(const QByteArray& word)
 {
     return cp1252::fromUnicode(cp1252::toUnicode(word.left(1)).toUpper()) + word.mid(1);
@@ -106,13 +81,6 @@ bool startsWithCapital(const QByteArray& word)
 {
     const QString s = cp1252::toUnicode(word);
     return !s.isEmpty() && s.at(0).isUpper();
-}
-
-/// Makes a label's font smaller until its text fits inside its frame.
-void fitLabel(QLabel* l)
-{
-    if (!l->text().isEmpty())
-        look::fitFont(l, l->text(), l->contentsRect().size());
 }
 
 /// Rounds to the nearest whole number, a half to the even neighbour.
