@@ -1,10 +1,12 @@
 #include "programforms.h"
 
+#include "exercises/flerabar.h"
 #include "exercises/skriva.h"
 #include "exercises/skriva2.h"
 #include "exercises/skrivin.h"
 #include "games/fiveu.h"
 #include "games/seinu.h"
+#include "words/listu.h"
 
 namespace vindra {
 
@@ -14,6 +16,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"TSKRIV", formCreator<TSKRIV>()},
         {"Tskriv2", formCreator<Tskriv2>()},
         {"TSkrivinf", formCreator<TSkrivinf>()},
+        {"TFLERBAR", formCreator<TFLERBAR>()},
+        {"Tlista", formCreator<Tlista>()},
         {"TSEIN", formCreator<TSEIN>()},
         {"Tfive", formCreator<Tfive>()},
     };

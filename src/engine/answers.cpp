@@ -4,6 +4,7 @@
 
 #include "cp1252.h"
 #include "gapitem.h"
+#include "sentencefont.h"
 #include "platform/textmeasure.h"
 
 #include <algorithm>
@@ -221,16 +222,21 @@ void Engine::LetaPrep(const QByteArray& text)
     }
 }
 
+int sentencePoints(int exerciseCode, bool captionFlag)
+{
+    if (captionFlag)
+        return 8;
+    if (exerciseCode >= 22011 && exerciseCode <= 22301)
+        return 22;
+    if (exerciseCode >= 61051 && exerciseCode <= 61112)
+        return 18;
+    return 14;
+}
+
 void Engine::dela_mening(int left, int right, const QByteArray& text, int maxLines)
 {
-    FontSpec font{QStringLiteral("Arial"), 14, false, true};
-    const quint16 code = item.exerciseCode;
-    if (captionFlag)
-        font.size = 8;
-    else if (code >= 22011 && code <= 22301)
-        font.size = 22;
-    else if (code >= 61051 && code <= 61112)
-        font.size = 18;
+    const FontSpec font{QStringLiteral("Arial"), sentencePoints(item.exerciseCode, captionFlag),
+                        false, true};
     // The flag belongs to the one caption that asked for it; later splits measure as usual.
     captionFlag = false;
 

@@ -368,8 +368,16 @@ const RulePageEntry kRulePages[] = {
     {35100, "R35101.htm"},  {35110, "R35111.htm"},  {35121, "R35121.htm"},
     {35131, "R35131.htm"},  {36100, "R36011.htm"},
 };
+// A rule number that is the exercise code itself.
+constexpr int kOwnCode = -1;
 // The rule number each exercise code's rules (or help) button opens.
 const CodeRange kRuleNumbers[] = {
+    // the synonym exercises, each with a page of its own
+    {22010, 22301, kOwnCode},
+    // the word-choice exercises with a rule page
+    {32016, 32016, 32016},
+    {34011, 34011, 34100},
+    {34021, 34021, 34100},
     // the two-answer exercises of comparison
     {32010, 32015, 32010},
     // the written-answer exercises
@@ -405,6 +413,13 @@ const CodeRange kRulesWithItem[] = {
     {36012, 36012, 1},
 };
 constexpr int kHelpButtonCode = 35051; // "Tampen": the button says "&Help"
+
+// The word-choice form: the rules button, the large sentence and the a/an explanations.
+const CodeRange kWordChoiceRules[] = {
+    {22011, 22301, 1}, {32016, 32016, 1}, {34011, 34011, 1}, {34021, 34021, 1}};
+const CodeRange kWordChoiceLarge[] = {{22011, 22301, 1}, {31011, 31011, 1}, {32016, 32016, 1},
+                                      {34011, 34011, 1}, {34021, 34021, 1}, {37011, 37017, 1}};
+constexpr int kArticleCode = 31011;
 
 const CodeRange kSwedishCaptions[] = {
     {35031, 35031, 1}, {35112, 35112, 1}, {35113, 35114, 1}, {35116, 35116, 1}};
@@ -830,7 +845,23 @@ int questionField(int exerciseCode)
 
 int ruleNumberOf(int exerciseCode)
 {
-    return lookup(kRuleNumbers, exerciseCode);
+    const int number = lookup(kRuleNumbers, exerciseCode);
+    return number == kOwnCode ? exerciseCode : number;
+}
+
+bool wordChoiceRulesButton(int exerciseCode)
+{
+    return lookup(kWordChoiceRules, exerciseCode) != 0;
+}
+
+int wordChoiceSentencePoints(int exerciseCode)
+{
+    return lookup(kWordChoiceLarge, exerciseCode) != 0 ? 22 : 14;
+}
+
+bool wordChoiceExplainsArticle(int exerciseCode)
+{
+    return exerciseCode == kArticleCode;
 }
 
 bool swedishCaptions(int exerciseCode)

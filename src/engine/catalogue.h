@@ -99,6 +99,13 @@ bool rulesButtonIsHelp(int exerciseCode);
 /// Text put before the question's first line ("Ask me if I "), empty for none.
 QByteArray questionPrefix(int exerciseCode);
 
+/// The word-choice form's rules button is shown (outside worksheet mode).
+bool wordChoiceRulesButton(int exerciseCode);
+/// Points of the word-choice form's sentence: 22 for its own exercises, 14 otherwise.
+int wordChoiceSentencePoints(int exerciseCode);
+/// The word-choice form explains a wrong "a" / "an" by the number in field 2.
+bool wordChoiceExplainsArticle(int exerciseCode);
+
 /// The two-answer form's layout A (help text, Swedish captions, lamp offered); others use
 /// layout B (Swedish gloss).
 bool twoAnswerLayoutA(int exerciseCode);

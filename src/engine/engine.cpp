@@ -285,7 +285,9 @@ int Engine::slotOf(const QByteArray& name) const
 {
     const qsizetype limit = std::min<qsizetype>(dataFiles.size(), kCacheSlots - 1);
     for (qsizetype i = 0; i < limit; ++i) {
-        if (dataFiles[i] == name)
+        // Letter case is ignored, as it is when the file is opened: a name spelt
+        // differently from the list must not fall into the shared last slot.
+        if (dataFiles[i].compare(name, Qt::CaseInsensitive) == 0)
             return static_cast<int>(i + 1);
     }
     return kCacheSlots;

@@ -1,5 +1,6 @@
 #include "engine/cipher.h"
 #include "engine/datafile.h"
+#include "engine/wordchoice.h"
 
 #include <gtest/gtest.h>
 
@@ -94,4 +95,29 @@ TEST(DataFile, ExerciseCodeFromTheName)
     EXPECT_EQ(GeProgramtal("NODIGITS.DAT"), 0);
     EXPECT_EQ(extensionOf("eng41031.dat"), ".DAT");
     EXPECT_EQ(extensionOf("a.b.lov"), ".LOV");
+}
+
+TEST(DataFile, MarkedWordsGiveTheWordButtons)
+{
+    struct Case {
+        QList<QByteArray> lines;
+        int max;
+        QList<QByteArray> words;
+    };
+    const Case cases[] = {
+        // In order of first use, without regard to case, kept in lower case.
+        {{"She lives <in> London.", "It is <on> the table.", "<In> the morning.", "We met <at> six."},
+         12,
+         {"in", "on", "at"}},
+        // Comments and "$" lines hold no word; a scrambled line is read unscrambled.
+        {{"$Rubrik <x>", "; <y>", cipher::kryptrad("I am <\xC4ngel>.#0")}, 12, {"\xE4ngel"}},
+        // Empty and unclosed marks; the part between the first two markers of any kind.
+        {{"An <> empty mark.", "Never <closed.", ">odd< order", "No mark."}, 12, {"closed.", "odd"}},
+        // Whole words, however long; no more than asked for.
+        {{"It was <unbelievable>.", "<a>", "<b>", "<c>"}, 3, {"unbelievable", "a", "b"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines.join('|').toStdString());
+        EXPECT_EQ(wordchoice::markedWords(c.lines, c.max), c.words);
+    }
 }

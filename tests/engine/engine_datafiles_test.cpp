@@ -75,6 +75,15 @@ TEST_F(DataFiles, NamesOutsideTheListShareSlot200)
     EXPECT_EQ(engine->cache[200].itemCount, 4) << "the second name keeps the first one's count";
 }
 
+TEST_F(DataFiles, ListedNamesKeepTheirSlotInAnyLetterCase)
+{
+    // The program spells some names in lower case ("eng22051.DAT"); a list or a scan that
+    // spells them otherwise must not send them to the shared slot.
+    ASSERT_TRUE(open("eng31052.dat"));
+    EXPECT_EQ(engine->item.cacheSlot, 2);
+    EXPECT_EQ(engine->cache[2].itemCount, 3);
+}
+
 TEST_F(DataFiles, MissingAndEmptyFilesAreRefused)
 {
     EXPECT_FALSE(open("ENG12345.DAT"));

@@ -1,10 +1,13 @@
 // libFuzzer target over the data-file reader: line splitting and kinds, the "$" lines,
-// the field split (with its unscrambling), the line cipher, and the reading of gap
-// sentences (prompt, gaps, help texts, worksheet blanks).
+// the field split (with its unscrambling), the line cipher, the reading of gap sentences
+// (prompt, gaps, help texts, worksheet blanks) and the word buttons of a word-choice file.
 
 #include "engine/cipher.h"
 #include "engine/datafile.h"
 #include "engine/gapitem.h"
+#include "engine/wordchoice.h"
+
+#include <QSet>
 
 #include <cstdint>
 #include <cstdlib>
@@ -43,6 +46,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (printable && scrambled != line && cipher::dekryptrad(scrambled) != line)
             std::abort();
     }
+    // The word buttons of a word-choice file: never more than asked for, never one twice.
+    const QList<QByteArray> words = wordchoice::markedWords(datafile::splitLines(content), 12);
+    if (words.size() > 12 || QSet<QByteArray>(words.begin(), words.end()).size() != words.size())
+        std::abort();
     for (int i = 1; i <= 3; ++i) {
         if (headers.header[static_cast<size_t>(i)].size() > datafile::kTextWidth)
             std::abort();

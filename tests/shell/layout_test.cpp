@@ -63,6 +63,11 @@ const catalogue::MenuButton* buttonFor(const QByteArray& form)
         for (const catalogue::MenuButton& b : m.buttons)
             if (b.dataFile && form == b.target)
                 return &b;
+    // A form that opens without a data file (the synonym list reads its own files).
+    for (const catalogue::Menu& m : catalogue::menus())
+        for (const catalogue::MenuButton& b : m.buttons)
+            if (form == b.target)
+                return &b;
     return nullptr;
 }
 
@@ -257,8 +262,11 @@ TEST_P(Layout, EveryRegisteredFormInEveryMode)
             const QString what = QString::fromLatin1(name) + QLatin1Char(' ') +
                                  QLatin1String(run.label);
             e().session.mode = run.mode;
-            e().setCurrentFileName(run.file);
-            ASSERT_TRUE(e().Kolla(run.file)) << run.file.constData();
+            // A form opened without a data file (the synonym list) reads its own files.
+            if (!run.file.isEmpty()) {
+                e().setCurrentFileName(run.file);
+                ASSERT_TRUE(e().Kolla(run.file)) << run.file.constData();
+            }
             std::unique_ptr<QDialog> dialog = it.value()(e(), services, nullptr);
             auto* form = qobject_cast<ExerciseForm*>(dialog.get());
             check(*dialog, what);

@@ -38,6 +38,22 @@ QString display(QByteArray path)
     return QString::fromLatin1(path);
 }
 
+/// Whether a marked word is spelt as a word button shows it: the buttons carry the file's
+/// words in lower case, or all with a capital first letter when the marked word begins with
+/// A to Z, Ä, Å or Ö; the choice is compared letter for letter.
+bool buttonSpelling(const QByteArray& word)
+{
+    const QString w = QString::fromLatin1(word);
+    const QString rest = w.mid(1);
+    if (rest != rest.toLower())
+        return false;
+    const QChar first = w.front();
+    if (first == first.toLower())
+        return true;
+    return (first >= u'A' && first <= u'Z') || first == u'\u00C4' || first == u'\u00C5' ||
+           first == u'\u00D6';
+}
+
 /// The "<" ">" marks of a text: the marked parts, or nothing when the marks are unbalanced
 /// (a "<" inside a mark, a ">" outside one, or a mark left open).
 std::optional<QList<QByteArray>> marks(const QByteArray& text)
@@ -430,6 +446,10 @@ private:
                 return QStringLiteral("needs exactly one word marked with \"<\" \">\"");
             if (m->first().size() > maxLength)
                 return QStringLiteral("marked word longer than %1 characters").arg(maxLength);
+            if (format == Format::Word && !buttonSpelling(m->first()))
+                return QStringLiteral("marked word \"%1\" matches no button: write it in lower "
+                                      "case, or with a capital A to Z, Ä, Å or Ö first")
+                    .arg(QString::fromLatin1(m->first()));
             words.insert(m->first().toLower());
             return {};
         };
