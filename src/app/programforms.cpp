@@ -18,7 +18,9 @@
 #include "exercises/storyu.h"
 #include "exercises/top9u.h"
 #include "games/falsku.h"
+#include "games/fiveu.h"
 #include "games/klock.h"
+#include "games/seinu.h"
 #include "games/stegra.h"
 #include "words/listu.h"
 
@@ -48,6 +50,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"Tberaetta", formCreator<Tberaetta>()},
         {"Thoroskop", formCreator<Thoroskop>()},
         {"Ttop9", formCreator<Ttop9>()},
+        {"TSEIN", formCreator<TSEIN>()},
+        {"Tfive", formCreator<Tfive>()},
     };
     return forms;
 }

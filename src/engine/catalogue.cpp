@@ -24,6 +24,7 @@ constexpr int classMinimum(Format f)
         return 2;
     case F::FiveType:
     case F::FiveMc:
+        return 20; // The Five draws at random from three files: enough that rounds differ
     case F::False:
     case F::Duel:
         return 5;
@@ -1039,6 +1040,24 @@ bool categoryRulesWithItem(int exerciseCode)
 bool categoryItemSounds(int exerciseCode)
 {
     return exerciseCode == 24011 || exerciseCode == 35011;
+}
+
+bool timedHighScore(int exerciseCode)
+{
+    return (exerciseCode >= 35091 && exerciseCode <= 35096) ||
+           (exerciseCode >= 41031 && exerciseCode <= 41033);
+}
+
+QString gameTitle(int exerciseCode)
+{
+    static const char* const kBeLevels[] = {"Am, are, is - Easy", "Am, are, is - Medium",
+                                            "Am, are, is - Difficult", "Was, were - Easy",
+                                            "Was, were - Medium", "Was, were - Difficult"};
+    if (exerciseCode >= 35091 && exerciseCode <= 35096)
+        return QString::fromLatin1(kBeLevels[exerciseCode - 35091]);
+    if (exerciseCode >= 41031 && exerciseCode <= 41033)
+        return QStringLiteral("The Five");
+    return {};
 }
 
 } // namespace vindra::catalogue

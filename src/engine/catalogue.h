@@ -145,6 +145,12 @@ bool categoryRulesAtStart(int exerciseCode);
 bool categoryRulesWithItem(int exerciseCode);
 /// The category-choice form speaks the item after a wrong answer and on F2.
 bool categoryItemSounds(int exerciseCode);
+/// High-score lists: the games whose lists hold times in tenths of a second, lower first
+/// (the be-game's levels and The Five); every other list holds points, higher first.
+bool timedHighScore(int exerciseCode);
+/// The title of a game's level or of its high-score list ("Am, are, is - Easy", "The Five"),
+/// empty for codes without one (a word list is titled by its own name).
+QString gameTitle(int exerciseCode);
 
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {

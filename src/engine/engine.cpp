@@ -158,6 +158,7 @@ void Engine::engineReset(int first, int last)
     }
     praise.lineCount.fill(0);
     praise.nextDraw.fill(1);
+    companionCache.clear();
     picturePosition = 1;
 
     first = std::max(first, 1);
@@ -242,6 +243,14 @@ void Engine::Skaltest(int screenWidth, const TextMeasure& measure, int screenHei
 QString Engine::localPath(const QByteArray& directory, const QByteArray& relative)
 {
     return files::resolve(u(directory + relative));
+}
+
+QString Engine::highScorePath(const QByteArray& dataFileName) const
+{
+    const QByteArray name = highscore::fileNameFor(dataFileName);
+    if (dirs.score.isEmpty())
+        return localPath(dirs.hardDisk, "\\RESULTAT\\" + name);
+    return localPath(dirs.score, name);
 }
 
 QString Engine::materialPath(const QByteArray& relative) const

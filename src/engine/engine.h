@@ -2,12 +2,14 @@
 
 #include "datafile.h"
 #include "diagnosisrecord.h"
+#include "highscore.h"
 #include "protocolview.h"
 #include "random.h"
 #include "session.h"
 #include "worksheet.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -252,6 +254,12 @@ public:
     /// wrapping to 1 after the item count. 0 for an empty or unknown slot.
     int haemta_slumptal(int position, int cacheSlot);
 
+    /// The same draw over a data file that is read beside another and never passed to
+    /// `Kolla` (The Five's companions): its items are counted on first use, and it keeps a
+    /// draw position of its own, so every file is drawn over all its own items. 0 when the
+    /// file has no item line.
+    int drawCompanion(const QByteArray& name);
+
     /// The same draw over the lines of praise file `praiseIndex` (1..20).
     int haemta_Lovordslumptal(int position, int praiseIndex);
 
@@ -329,10 +337,24 @@ public:
     std::array<CacheSlot, kCacheSlots + 1> cache{}; ///< slots 1..200
     QList<ErrorEntry> errors;                        ///< oldest first, at most 400
     PraiseFiles praise;
+    /// Item counts and draw positions of the companion files, by name in capitals.
+    QHash<QByteArray, CacheSlot> companionCache;
     Worksheet worksheet; ///< the collected worksheet and its numbering
     std::array<int, kPermutationSize + 1> permutation{}; ///< positions 1..1000
 
     QByteArray rulePageName; ///< the rule page shown last; kept between openings
+
+    /// The new high-score entry, its list and title, filled in by the game that opens the
+    /// high-score window.
+    HighScoreState highScore;
+    /// The players' names of the games, kept for the run (cp1252, at most 20 characters);
+    /// the first is the pupil's name that Your words and every game offer again.
+    std::array<QByteArray, 3> playerNames{};
+    static constexpr int kPlayerNameLength = 20;
+    /// The local path of a game's high-score list: the score directory + the data file name
+    /// without its extension + ".ENR", or, without a score directory, the hard-disk
+    /// directory + "\RESULTAT\" + that name.
+    QString highScorePath(const QByteArray& dataFileName) const;
 
     int screenScale = 100; ///< percent
     int layoutUnit = 0;    ///< pixels

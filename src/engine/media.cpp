@@ -5,9 +5,12 @@
 #include "catalogue.h"
 
 #include "cp1252.h"
+#include "datafile.h"
 #include "platform/files.h"
 #include "platform/messages.h"
 #include "platform/sound.h"
+
+#include <QFile>
 
 #include <algorithm>
 
@@ -130,6 +133,24 @@ int Engine::haemta_slumptal(int position, int cacheSlot)
     CacheSlot& slot = cache[static_cast<size_t>(cacheSlot)];
     const int n = slot.itemCount;
     const int result = drawFrom(permutation, position, n);
+    advance(slot.nextDraw, n);
+    return result;
+}
+
+int Engine::drawCompanion(const QByteArray& name)
+{
+    CacheSlot& slot = companionCache[name.toUpper()];
+    if (slot.itemCount == 0) {
+        QFile f(dataFilePath(name));
+        if (!files::isFile(dataFilePath(name)) || !f.open(QIODevice::ReadOnly)) {
+            fileError(name);
+            return 0;
+        }
+        for (const QByteArray& line : datafile::splitLines(f.readAll()))
+            slot.itemCount += datafile::isItem(line) ? 1 : 0;
+    }
+    const int n = slot.itemCount;
+    const int result = drawFrom(permutation, slot.nextDraw, n);
     advance(slot.nextDraw, n);
     return result;
 }
