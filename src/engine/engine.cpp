@@ -218,13 +218,28 @@ void Engine::checkDirectories()
 
 void Engine::Skaltest(int screenWidth, const TextMeasure& measure, int screenHeight)
 {
-    FontSpec testLabel{QStringLiteral("Arial"), 19, true, true};
-    QString text;
+    // n is the fewest capital A's in 19-point bold Arial that are as wide as the screen. The
+    // width grows with every letter, so n is found by doubling and halving instead of
+    // measuring one letter more at a time (a quarter of the measuring at start-up). The
+    // bound keeps a broken measurement from searching for ever.
+    const FontSpec testLabel{QStringLiteral("Arial"), 19, true, true};
+    constexpr int kMaxLetters = 10000;
+    const auto wideEnough = [&](int letters) {
+        return letters >= kMaxLetters ||
+               measure.width(QString(letters, QLatin1Char('A')), testLabel) >= screenWidth;
+    };
     int n = 0;
-    // The bound keeps a broken measurement from looping for ever.
-    while (measure.width(text, testLabel) < screenWidth && n < 10000) {
-        text += QLatin1Char('A');
-        ++n;
+    if (!wideEnough(0)) {
+        int narrow = 0, wide = 1; // wideEnough(narrow) is false; wide is to be tried
+        while (!wideEnough(wide)) {
+            narrow = wide;
+            wide *= 2;
+        }
+        while (wide - narrow > 1) {
+            const int middle = narrow + (wide - narrow) / 2;
+            (wideEnough(middle) ? wide : narrow) = middle;
+        }
+        n = wide;
     }
     int scale = 2 * (n - 1);
     if ((scale >= 96 && scale <= 101) || scale <= 0)
