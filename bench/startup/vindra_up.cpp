@@ -4,12 +4,14 @@
 #include "firstpaint.h"
 
 #include "app/program.h"
+#include "platform/qtfontpreload.h"
 #include "shell/engel.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    vindra::startReadingFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vindra"));
     vindra::Program program;

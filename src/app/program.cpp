@@ -6,6 +6,7 @@
 #include "framework/skrivut.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
+#include "platform/qtfontpreload.h"
 #include "platform/qtlazysound.h"
 #include "platform/qtplatform.h"
 #include "platform/qtprinter.h"
@@ -17,6 +18,8 @@
 namespace vindra {
 
 struct Program::Parts {
+    // First, so that the fonts are read while everything below is made; last to go.
+    FontPreload fonts;
     SwedishTranslations translations;
     QtMessages messages;
     QtTextMeasure measure;

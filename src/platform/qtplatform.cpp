@@ -1,5 +1,7 @@
 #include "qtplatform.h"
 
+#include "qtfontpreload.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
@@ -63,6 +65,8 @@ QFont toQFont(const FontSpec& fontSpec)
 
 int QtTextMeasure::width(const QString& text, const FontSpec& font) const
 {
+    // The first text measured is the program's first use of a font.
+    waitForFontConfiguration();
     return QFontMetrics(toQFont(font)).horizontalAdvance(text);
 }
 

@@ -19,6 +19,8 @@
 #include <QPixmap>
 #include <QPushButton>
 
+#include <utility>
+
 namespace vindra {
 
 namespace {
@@ -168,6 +170,9 @@ void TEngel::FormCreate()
     m_engine->setSoundPlayer(m_services.sound);
     if (m_services.screen)
         m_engine->screenWidth = m_services.screen->size().width();
+    // The pictures are read before the first text is measured: the fonts may still be being
+    // listed on the second thread, and the pictures need neither them nor the scale.
+    choosePictures();
     if (m_services.measure && m_services.screen)
         m_engine->Skaltest(m_services.screen->size().width(), *m_services.measure,
                            m_services.screen->size().height());
@@ -243,6 +248,43 @@ void TEngel::layoutWindow()
     Label4->setFont(toQFont(arialPixels(m_label3Pixels, false)));
 }
 
+bool TEngel::picturesDrawnFromSource() const
+{
+    // The bitmaps are made for screens up to 1024 pixels wide. On a larger or denser screen a
+    // picture is drawn from its SVG as high as its row and as wide as its proportions allow,
+    // at most the whole column, so that it fills its place and stays sharp.
+    const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
+    const double ratio = m_services.screen ? m_services.screen->pixelRatio() : 1.0;
+    return screen.width() > catalogue::kLargestBitmapScreenWidth || ratio != 1.0;
+}
+
+void TEngel::choosePictures()
+{
+    const int pictures = m_engine->settings.ENGLANDPICTURES;
+    if (pictures != 1 && pictures != 3) {
+        // The background is the first ending picture stretched over the screen.
+        const QString path = m_engine->materialPath("\\BILD\\" + catalogue::endingPictureFile(1));
+        if (!files::isFile(path) || !m_pictureBitmaps[0].load(path))
+            m_pictureBitmaps[0] = QPixmap();
+        return;
+    }
+    const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
+    const QByteArray prefix = catalogue::mainPicturePrefix(screen.width());
+    const bool drawn = picturesDrawnFromSource();
+    for (int k = 1; k <= 6; ++k) {
+        const int n = m_engine->haemta_Bildslumptal();
+        m_pictureNumbers[static_cast<size_t>(k)] = n;
+        QPixmap& bitmap = m_pictureBitmaps[static_cast<size_t>(k)];
+        bitmap = QPixmap();
+        if (drawn)
+            continue; // drawn in startbilder(), once the size of its place is known
+        const QString path =
+            m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
+        if (files::isFile(path))
+            bitmap.load(path);
+    }
+}
+
 void TEngel::startbilder()
 {
     const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
@@ -252,22 +294,18 @@ void TEngel::startbilder()
     const int panelLeft = Panel1->x();
     const int panelRight = Panel1->x() + Panel1->width();
     const QByteArray prefix = catalogue::mainPicturePrefix(screen.width());
-    // The bitmaps are made for screens up to 1024 pixels wide. On a larger or denser screen a
-    // picture is drawn from its SVG as high as its row and as wide as its proportions allow,
-    // at most the whole column, so that it fills its place and stays sharp.
-    const bool drawn = screen.width() > catalogue::kLargestBitmapScreenWidth || ratio != 1.0;
+    const bool drawn = picturesDrawnFromSource();
 
     for (int k = 1; k <= 6; ++k) {
         QLabel* image = pictureImage(k);
-        const int n = m_engine->haemta_Bildslumptal();
-        m_pictureNumbers[static_cast<size_t>(k)] = n;
+        const int n = m_pictureNumbers[static_cast<size_t>(k)];
 
         const int top = ((k - 1) % 3) * rowHeight + barH;
         image->resize(panelLeft, rowHeight);
         const int left = k <= 3 ? panelLeft - pictureImage(1)->width() : panelRight;
         image->move(left, top);
 
-        QPixmap bitmap;
+        QPixmap bitmap = std::exchange(m_pictureBitmaps[static_cast<size_t>(k)], QPixmap());
         if (drawn) {
             const QString source = m_engine->materialPath("\\BILD\\" + catalogue::mainPictureSource(n));
             const double aspect = files::isFile(source) ? pictureAspect(source) : 0;
@@ -275,14 +313,17 @@ void TEngel::startbilder()
                 const int width = std::min(panelLeft, int(rowHeight * aspect));
                 bitmap = drawPicture(source, QSize(width, rowHeight), ratio);
             }
+            if (bitmap.isNull()) {
+                // No source: the bitmap of the largest size, as on a smaller screen.
+                const QString path =
+                    m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
+                if (files::isFile(path))
+                    bitmap.load(path);
+            }
         }
         if (bitmap.isNull()) {
-            const QString path =
-                m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
-            if (!files::isFile(path) || !bitmap.load(path)) {
-                image->hide();
-                continue;
-            }
+            image->hide();
+            continue;
         }
         image->setPixmap(bitmap);
         image->resize(bitmap.deviceIndependentSize().toSize());
@@ -294,11 +335,9 @@ void TEngel::startbilder()
 
 void TEngel::loadBackground()
 {
-    // The background is the first ending picture stretched over the screen; without it the
-    // blue window shows.
-    const QString path = m_engine->materialPath("\\BILD\\" + catalogue::endingPictureFile(1));
-    QPixmap bitmap;
-    if (files::isFile(path) && bitmap.load(path))
+    // Without the picture the blue window shows.
+    const QPixmap bitmap = std::exchange(m_pictureBitmaps[0], QPixmap());
+    if (!bitmap.isNull())
         Image1->setPixmap(bitmap);
 }
 

@@ -4,6 +4,7 @@
 #include "framework/formregistry.h"
 #include "framework/services.h"
 
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -54,6 +55,8 @@ protected:
 private:
     void FormCreate();
     void layoutWindow();
+    bool picturesDrawnFromSource() const;
+    void choosePictures();
     void startbilder();
     void loadBackground();
     void BildImageMouseMove(int k);
@@ -83,6 +86,9 @@ private:
     std::array<QPushButton*, 12> m_buttons{}; ///< Button1..Button11
     std::array<QLabel*, 7> m_images{};        ///< BildImage11..13, BildImage21..23 as 1..6
     std::array<int, 7> m_pictureNumbers{};
+    /// The pictures read by choosePictures(), placed by startbilder() or loadBackground();
+    /// null where a picture is drawn from its source at its place's size or is missing.
+    std::array<QPixmap, 7> m_pictureBitmaps{};
     int m_label3Pixels = 11; ///< Label3's font size; the upper right caption shrinks it
 };
 
