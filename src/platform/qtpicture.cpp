@@ -1,12 +1,25 @@
 #include "qtpicture.h"
 
+#include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace vindra {
+
+QPixmap loadBitmap(const QString& path)
+{
+    QImageReader bitmap(path, "bmp");
+    bitmap.setAutoDetectImageFormat(false);
+    QImage image = bitmap.read();
+    if (image.isNull())
+        image = QImage(path); // another format under a bitmap's name
+    return QPixmap::fromImage(std::move(image));
+}
 
 QPixmap drawPicture(const QString& path, QSize size, double pixelRatio)
 {

@@ -264,8 +264,7 @@ void TEngel::choosePictures()
     if (pictures != 1 && pictures != 3) {
         // The background is the first ending picture stretched over the screen.
         const QString path = m_engine->materialPath("\\BILD\\" + catalogue::endingPictureFile(1));
-        if (!files::isFile(path) || !m_pictureBitmaps[0].load(path))
-            m_pictureBitmaps[0] = QPixmap();
+        m_pictureBitmaps[0] = files::isFile(path) ? loadBitmap(path) : QPixmap();
         return;
     }
     const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
@@ -281,7 +280,7 @@ void TEngel::choosePictures()
         const QString path =
             m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
         if (files::isFile(path))
-            bitmap.load(path);
+            bitmap = loadBitmap(path);
     }
 }
 
@@ -318,7 +317,7 @@ void TEngel::startbilder()
                 const QString path =
                     m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
                 if (files::isFile(path))
-                    bitmap.load(path);
+                    bitmap = loadBitmap(path);
             }
         }
         if (bitmap.isNull()) {

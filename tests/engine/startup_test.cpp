@@ -149,6 +149,31 @@ TEST(Startup, ScreenScale)
     }
     EXPECT_EQ(e.layoutUnit, 12);
 
+    // A line is not quite its letters' widths added up (bearings, kerning, rounding): the
+    // count is still the fewest letters that reach the screen's width.
+    struct UnevenMeasure : TextMeasure {
+        int offset = 0;
+        int width(const QString& text, const FontSpec&) const override
+        {
+            const int n = int(text.size());
+            return n == 0 ? 0 : 19 * n + offset - n / 5;
+        }
+    };
+    UnevenMeasure uneven;
+    for (const int offset : {40, 0, -30}) {
+        uneven.offset = offset;
+        for (const int screen : {640, 969, 1900}) {
+            int fewest = 1;
+            while (uneven.width(QString(fewest, QLatin1Char('A')), {}) < screen)
+                ++fewest;
+            int expected = 2 * (fewest - 1);
+            if ((expected >= 96 && expected <= 101) || expected <= 0)
+                expected = 100;
+            e.Skaltest(screen, uneven);
+            EXPECT_EQ(e.screenScale, expected) << offset << " " << screen;
+        }
+    }
+
     // A wide screen keeps the main menu column (478 pixels unscaled) on the screen.
     e.Skaltest(3000, measure, 1080); // 314 % from the width alone
     EXPECT_EQ(e.screenScale, 225);
