@@ -71,11 +71,12 @@ QPixmap BritainWindow::picture(const QByteArray& file, QSize room)
     const catalogue::BritainPicture* entry = catalogue::britainPicture(file);
     if (drawsFromSources() && entry) {
         const QString source = m_engine.materialPath("\\BILD\\SVG\\" + QByteArray(entry->source));
-        const double aspect = files::isFile(source) ? pictureAspect(source) : 0;
-        if (aspect > 0) {
+        const SvgPicture svg = files::isFile(source) ? SvgPicture(source) : SvgPicture();
+        if (svg.isValid()) {
+            const double aspect = svg.aspect();
             const QSize size = QSize(int(room.height() * aspect), room.height())
                                    .boundedTo(QSize(room.width(), int(room.width() / aspect)));
-            const QPixmap drawn = drawPicture(source, size, m_pixelRatio);
+            const QPixmap drawn = svg.pixmap(size, m_pixelRatio);
             if (!drawn.isNull())
                 return drawn;
         }

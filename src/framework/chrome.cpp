@@ -300,11 +300,12 @@ void EndingPanel::showEnding(Engine& e, int u)
     if (n >= 1 && n <= 999 &&
         (m_screenWidth > catalogue::kLargestBitmapScreenWidth || m_pixelRatio != 1.0)) {
         const QString source = e.materialPath("\\BILD\\" + catalogue::endingPictureSource(n));
-        const double aspect = files::isFile(source) ? pictureAspect(source) : 0;
-        if (aspect > 0) {
+        const SvgPicture svg = files::isFile(source) ? SvgPicture(source) : SvgPicture();
+        if (svg.isValid()) {
+            const double aspect = svg.aspect();
             const QSize size = QSize(int(room.height() * aspect), room.height())
                                    .boundedTo(QSize(room.width(), int(room.width() / aspect)));
-            picture = drawPicture(source, size, m_pixelRatio);
+            picture = svg.pixmap(size, m_pixelRatio);
         }
     }
     if (picture.isNull()) {

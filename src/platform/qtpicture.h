@@ -1,23 +1,59 @@
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QString>
 
+#include <memory>
+#include <vector>
+
+class QSvgRenderer;
+
 namespace vindra {
 
-/// The SVG picture at `path` drawn to cover `size` (logical pixels; the overflow cropped evenly
-/// from both sides, as the built bitmaps are cut), at `pixelRatio` device pixels per logical
-/// pixel so that it stays sharp on a high-density screen. A null pixmap when the file is missing
-/// or not a picture.
-QPixmap drawPicture(const QString& path, QSize size, double pixelRatio);
-
-/// The picture at `path`, read as a Windows bitmap first: without a format Qt loads and asks
-/// every image plugin before its own bitmap reader (a third of the time of reading a small
-/// bitmap). Any other picture format under the same name is still read. A null pixmap when the
-/// file is missing or not a picture.
+/// The picture at `path`, read as a Windows bitmap first: the program's own bitmaps quickly,
+/// other bitmaps by Qt's reader (without a format Qt loads and asks every image plugin before
+/// its own bitmap reader), and any other picture format under the same name after that. A null
+/// pixmap when the file is missing or not a picture.
 QPixmap loadBitmap(const QString& path);
 
-/// Width over height of the SVG picture at `path`, 0 when it cannot be read.
-double pictureAspect(const QString& path);
+/// An SVG picture, read once: its proportions are known at once, and it is drawn later at the
+/// size of its place. Drawing into an image works on any thread.
+class SvgPicture {
+public:
+    /// Reads the picture at `path`; invalid when the file is missing or is not an SVG picture
+    /// with a viewBox.
+    explicit SvgPicture(const QString& path);
+    SvgPicture();
+    ~SvgPicture();
+    SvgPicture(SvgPicture&&) noexcept;
+    SvgPicture& operator=(SvgPicture&&) noexcept;
+
+    bool isValid() const { return m_aspect > 0; }
+    /// Width over height, 0 when invalid.
+    double aspect() const { return m_aspect; }
+
+    /// Drawn to cover `size` (logical pixels; the overflow cropped evenly from both sides, as
+    /// the built bitmaps are cut), at `pixelRatio` device pixels per logical pixel so that it
+    /// stays sharp on a high-density screen. Null when invalid or `size` is empty.
+    QImage draw(QSize size, double pixelRatio) const;
+    /// The same as a pixmap, for the GUI thread.
+    QPixmap pixmap(QSize size, double pixelRatio) const;
+
+private:
+    std::unique_ptr<QSvgRenderer> m_svg;
+    double m_aspect = 0;
+};
+
+/// One picture to draw with drawPictures().
+struct PictureJob {
+    const SvgPicture* picture = nullptr;
+    QSize size;
+    double pixelRatio = 1.0;
+};
+
+/// Draws the pictures of `jobs` on this thread and a second one at once (the six pictures of
+/// the main window on a large screen are most of its start-up there), one image per job.
+std::vector<QImage> drawPictures(const std::vector<PictureJob>& jobs);
 
 } // namespace vindra

@@ -275,8 +275,19 @@ void TEngel::choosePictures()
         m_pictureNumbers[static_cast<size_t>(k)] = n;
         QPixmap& bitmap = m_pictureBitmaps[static_cast<size_t>(k)];
         bitmap = QPixmap();
-        if (drawn)
-            continue; // drawn in startbilder(), once the size of its place is known
+        SvgPicture& source = m_pictureSources[static_cast<size_t>(k)];
+        source = SvgPicture();
+        if (drawn) {
+            // Read now and drawn in startbilder(), once the size of its place is known.
+            const QString path =
+                m_engine->materialPath("\\BILD\\" + catalogue::mainPictureSource(n));
+            if (files::isFile(path))
+                source = SvgPicture(path);
+            if (source.isValid())
+                continue;
+        }
+        // The bitmaps, and on a larger screen the bitmap of the largest size where a picture
+        // has no source.
         const QString path =
             m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
         if (files::isFile(path))
@@ -292,34 +303,32 @@ void TEngel::startbilder()
     const int rowHeight = (screen.height() - barH) / 3;
     const int panelLeft = Panel1->x();
     const int panelRight = Panel1->x() + Panel1->width();
-    const QByteArray prefix = catalogue::mainPicturePrefix(screen.width());
-    const bool drawn = picturesDrawnFromSource();
+
+    // A picture drawn from its source is as high as its row and as wide as its proportions
+    // allow, at most the whole column, so that it fills its place and stays sharp. The six
+    // are drawn at once on two threads.
+    std::vector<PictureJob> jobs(7);
+    for (int k = 1; k <= 6; ++k) {
+        const SvgPicture& source = m_pictureSources[static_cast<size_t>(k)];
+        if (source.isValid()) {
+            const int width = std::min(panelLeft, int(rowHeight * source.aspect()));
+            jobs[static_cast<size_t>(k)] = PictureJob{&source, QSize(width, rowHeight), ratio};
+        }
+    }
+    std::vector<QImage> drawn = drawPictures(jobs);
 
     for (int k = 1; k <= 6; ++k) {
         QLabel* image = pictureImage(k);
-        const int n = m_pictureNumbers[static_cast<size_t>(k)];
-
         const int top = ((k - 1) % 3) * rowHeight + barH;
         image->resize(panelLeft, rowHeight);
         const int left = k <= 3 ? panelLeft - pictureImage(1)->width() : panelRight;
         image->move(left, top);
 
-        QPixmap bitmap = std::exchange(m_pictureBitmaps[static_cast<size_t>(k)], QPixmap());
-        if (drawn) {
-            const QString source = m_engine->materialPath("\\BILD\\" + catalogue::mainPictureSource(n));
-            const double aspect = files::isFile(source) ? pictureAspect(source) : 0;
-            if (aspect > 0) {
-                const int width = std::min(panelLeft, int(rowHeight * aspect));
-                bitmap = drawPicture(source, QSize(width, rowHeight), ratio);
-            }
-            if (bitmap.isNull()) {
-                // No source: the bitmap of the largest size, as on a smaller screen.
-                const QString path =
-                    m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
-                if (files::isFile(path))
-                    bitmap = loadBitmap(path);
-            }
-        }
+        QImage& picture = drawn[static_cast<size_t>(k)];
+        QPixmap bitmap = picture.isNull()
+                             ? std::exchange(m_pictureBitmaps[static_cast<size_t>(k)], QPixmap())
+                             : QPixmap::fromImage(std::move(picture));
+        m_pictureSources[static_cast<size_t>(k)] = SvgPicture();
         if (bitmap.isNull()) {
             image->hide();
             continue;

@@ -3,6 +3,7 @@
 #include "engine/engine.h"
 #include "framework/formregistry.h"
 #include "framework/services.h"
+#include "platform/qtpicture.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -89,6 +90,8 @@ private:
     /// The pictures read by choosePictures(), placed by startbilder() or loadBackground();
     /// null where a picture is drawn from its source at its place's size or is missing.
     std::array<QPixmap, 7> m_pictureBitmaps{};
+    /// The sources of the pictures drawn at their place's size on a larger screen.
+    std::array<SvgPicture, 7> m_pictureSources{};
     int m_label3Pixels = 11; ///< Label3's font size; the upper right caption shrinks it
 };
 

@@ -12,30 +12,76 @@
 namespace vindra {
 namespace {
 
-// Pictures are bitmaps by name, but a teacher may put another format under that name; a file
-// that is no picture gives nothing, never a crash.
+QImage pattern(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x * 30, y * 40, (x + y) * 10));
+    return image;
+}
+
+// A 32-bit bitmap stored from the top row down (a negative height), as other programs write.
+QByteArray topDownBitmap(const QImage& image)
+{
+    const int w = image.width(), h = image.height();
+    QByteArray data(54 + 4 * w * h, '\0');
+    auto put = [&](int at, quint32 v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            data[at + i] = char(v >> (8 * i) & 0xff);
+    };
+    data[0] = 'B';
+    data[1] = 'M';
+    put(2, quint32(data.size()), 4);
+    put(10, 54, 4);
+    put(14, 40, 4);
+    put(18, quint32(w), 4);
+    put(22, quint32(-h), 4);
+    put(26, 1, 2);
+    put(28, 32, 2);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            put(54 + 4 * (y * w + x), image.pixel(x, y) & 0xffffff, 4);
+    return data;
+}
+
+// Pictures are bitmaps by name, but a teacher may put another kind of bitmap or another
+// format under that name; a file that is no picture gives nothing.
 TEST(Picture, BitmapsAndWhatElseLiesUnderTheirName)
 {
     QTemporaryDir dir;
-    QImage image(7, 5, QImage::Format_RGB32);
-    image.fill(QColor(200, 30, 40));
+    const QImage image = pattern(7, 5); // 7 pixels: rows padded to whole words
+    auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
     const QString bmp = dir.filePath(QStringLiteral("ENGS001.BMP"));
     const QString png = dir.filePath(QStringLiteral("ENGS002.BMP"));
+    const QString indexed = dir.filePath(QStringLiteral("ENGS003.BMP"));
     ASSERT_TRUE(image.save(bmp, "BMP"));
     ASSERT_TRUE(image.save(png, "PNG"));
-    const QString broken = dir.filePath(QStringLiteral("ENGS003.BMP"));
-    QFile file(broken);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("BM this is not a picture");
-    file.close();
+    ASSERT_TRUE(image.convertToFormat(QImage::Format_Indexed8).save(indexed, "BMP"));
+    const QString topDown = write(QStringLiteral("ENGS004.BMP"), topDownBitmap(image));
 
-    for (const QString& path : {bmp, png}) {
-        const QPixmap picture = loadBitmap(path);
-        EXPECT_EQ(picture.size(), QSize(7, 5)) << path.toStdString();
-        EXPECT_EQ(picture.toImage().pixelColor(3, 2), QColor(200, 30, 40)) << path.toStdString();
+    for (const QString& path : {bmp, png, topDown}) {
+        SCOPED_TRACE(path.toStdString());
+        const QImage read = loadBitmap(path).toImage().convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(read, image);
     }
-    EXPECT_TRUE(loadBitmap(broken).isNull());
-    EXPECT_TRUE(loadBitmap(dir.filePath(QStringLiteral("ENGS004.BMP"))).isNull());
+    EXPECT_EQ(loadBitmap(indexed).toImage().convertToFormat(QImage::Format_RGB32),
+              QImage(indexed).convertToFormat(QImage::Format_RGB32));
+
+    QFile whole(bmp);
+    ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    // Qt's reader shows what there is of a bitmap cut short.
+    const QPixmap cut = loadBitmap(write(QStringLiteral("SHORT.BMP"), bytes.left(bytes.size() - 30)));
+    EXPECT_TRUE(cut.isNull() || cut.size() == image.size());
+    EXPECT_TRUE(loadBitmap(write(QStringLiteral("HEAD.BMP"), bytes.left(20))).isNull());
+    EXPECT_TRUE(loadBitmap(write(QStringLiteral("TEXT.BMP"), "BM this is not a picture")).isNull());
+    EXPECT_TRUE(loadBitmap(dir.filePath(QStringLiteral("MISSING.BMP"))).isNull());
 }
 
 } // namespace

@@ -233,6 +233,40 @@ TEST(Engel, PicturesFollowTheScreenWidth)
     }
 }
 
+TEST(Engel, PicturesAreDrawnFromTheirSourcesOnALargeScreen)
+{
+    // Odd numbers have a source, 4:3, in one colour per number; even ones only the bitmap of
+    // the largest size, which stands in for them.
+    Shell s(QSize(1920, 1080));
+    writePictures(s.inst, "ENGS", QSize(90, 70));
+    QDir().mkpath(s.inst.root + QStringLiteral("/material/BILD/SVG"));
+    for (int n = 1; n <= catalogue::kPictureCount; n += 2)
+        s.inst.write(QStringLiteral("material/BILD/") +
+                         QString::fromLatin1(catalogue::mainPictureSource(n)).replace(QLatin1Char('\\'), QLatin1Char('/')),
+                     QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 40 30'>"
+                                    "<rect width='40' height='30' fill='rgb(%1,20,30)'/></svg>")
+                         .arg(5 * n)
+                         .toUtf8());
+    auto w = s.mainWindow();
+    const int bar = w->findChild<QFrame*>(QStringLiteral("Panel9"))->height();
+    const int row = (1080 - bar) / 3;
+    for (int k = 1; k <= 6; ++k) {
+        SCOPED_TRACE(k);
+        const int n = w->pictureNumber(k);
+        QLabel* image = w->pictureImage(k);
+        ASSERT_FALSE(image->isHidden());
+        const QImage shown = image->pixmap().toImage();
+        if (n % 2) {
+            EXPECT_EQ(image->height(), row);
+            EXPECT_NEAR(image->width(), row * 4 / 3, 1);
+            EXPECT_EQ(shown.pixelColor(5, 5), QColor(5 * n, 20, 30));
+        } else {
+            EXPECT_EQ(image->size(), QSize(90, 70));
+            EXPECT_EQ(shown.pixelColor(5, 5), QColor(10 * n, 100, 200));
+        }
+    }
+}
+
 TEST(Engel, MissingPicturesAreHiddenSilently)
 {
     Shell s(QSize(800, 600));
