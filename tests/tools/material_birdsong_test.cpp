@@ -26,7 +26,7 @@ TEST(MaterialBirdsong, SongIsSynthesisedAsAWaveFile)
                     "tone 1000 0.2\n"
                     "pause 0.1\n"
                     "trill 3 0.05 shift=-2 fade=0.5 tone 2000-3000 0.02 amp=0.8\n"
-                    "+ noise 500-1500 0.04 amp=0.5\n"
+                    "+ noise 500-1500 0.04 amp=0.5 drive=2\n"
                     "repeat 2\n"
                     "  tone 800-900-700 0.1 harmonics=0.5,0.2 vibrato=20:10 am=30:0.5\n"
                     "end\n");

@@ -22,7 +22,8 @@
 //
 // Options of tone and noise: amp=A (loudness 0..1, default 1), attack=SECONDS and
 // release=SECONDS (the rise and fall of the note, default 0.005 and 0.01), am=RATE:DEPTH (the
-// loudness pulsing RATE times a second by DEPTH 0..1: a rattle or a rasp). Tone only:
+// loudness pulsing RATE times a second by DEPTH 0..1: a rattle or a rasp), drive=D (the
+// sound overdriven D times, 0 to 20: harsher and fuller, as the calls of crows are). Tone only:
 // harmonics=A2,A3,... (loudness of the overtones beside the fundamental's 1),
 // vibrato=HZ:RATE (the pitch wavering HZ up and down, RATE times a second).
 //
@@ -69,6 +70,7 @@ struct Sound {
     double release = 0.01;
     double amRate = 0, amDepth = 0;
     double vibratoHz = 0, vibratoRate = 0;
+    double drive = 0;              ///< how hard the sound is overdriven: a harsher, fuller call
     std::vector<double> harmonics; ///< overtones 2, 3, … of a tone
 };
 
@@ -131,6 +133,8 @@ Fault readSound(bool noise, const QStringList& words, Sound& s)
             ok = number(value, 0, 10, s.attack);
         } else if (name == QStringLiteral("release")) {
             ok = number(value, 0, 10, s.release);
+        } else if (name == QStringLiteral("drive")) {
+            ok = number(value, 0, 20, s.drive);
         } else if (name == QStringLiteral("am")) {
             ok = pair(value, 0.1, 500, 0, 1, s.amRate, s.amDepth);
         } else if (name == QStringLiteral("vibrato") && !noise) {
@@ -339,20 +343,22 @@ void draw(std::vector<double>& out, const Placed& p, Noise& noise)
         out.resize(first + count, 0.0);
     std::vector<double> v(count);
     if (s.noise) {
-        // Two filters in a row give the band steeper edges; the band is then brought to the
-        // loudness a tone of the same amp would have.
+        // Two filters in a row give the band steeper edges. Noise has rare high peaks; they
+        // are rounded off (at two and a half times its mean level), so that a harsh call
+        // brought to the song's level is not much quieter than a whistle.
         const double lo = s.frequencies[0], hi = s.frequencies[1];
         const double centre = std::sqrt(lo * hi);
         const double q = std::max(0.3, centre / (hi - lo));
         BandPass one(centre, q), two(centre, q);
-        double peak = 0;
+        double power = 0;
         for (double& x : v) {
             x = two(one(noise.next()));
-            peak = std::max(peak, std::abs(x));
+            power += x * x;
         }
-        if (peak > 0)
+        const double rms = std::sqrt(power / double(std::max<size_t>(count, 1)));
+        if (rms > 0)
             for (double& x : v)
-                x /= peak;
+                x = std::tanh(x / rms / 2.5) / std::tanh(2.0);
     } else {
         double total = 1;
         for (double h : s.harmonics)
@@ -367,15 +373,24 @@ void draw(std::vector<double>& out, const Placed& p, Noise& noise)
             double x = std::sin(phase);
             for (size_t h = 0; h < s.harmonics.size(); ++h) {
                 // Overtones near half the sample rate fade out instead of folding back down.
-                const double fh = f * double(h + 2);
+                // Each starts at a phase of its own (Schroeder's), so that a rich harsh call
+                // does not add up into sharp peaks and stays as loud as a whistle of the same
+                // level.
+                const double k = double(h + 2);
+                const double fh = f * k;
                 const double keep = std::clamp((10500 - fh) / 1500, 0.0, 1.0);
-                x += keep * s.harmonics[h] * std::sin(phase * double(h + 2));
+                const double offset =
+                    std::numbers::pi * k * (k - 1) / double(s.harmonics.size() + 1);
+                x += keep * s.harmonics[h] * std::sin(phase * k + offset);
             }
             v[i] = x / total;
             phase = std::fmod(phase + 2 * std::numbers::pi * f / kSampleRate,
                               2 * std::numbers::pi * 64);
         }
     }
+    if (s.drive > 0)
+        for (double& x : v)
+            x = std::tanh(s.drive * x) / std::tanh(s.drive);
     for (size_t i = 0; i < count; ++i)
         out[first + i] += v[i] * envelope(s, double(i) / kSampleRate);
 }
