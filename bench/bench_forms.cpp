@@ -88,7 +88,7 @@ void rightAnswerToNextItem(benchmark::State& state, QByteArray name, QByteArray 
     auto owned = open(name, file);
     auto* form = qobject_cast<ExerciseForm*>(owned.get());
     if (!form) {
-        state.SkipWithError("not an exercise form");
+        state.SkipWithError("a game or reading window: opening measured only");
         return;
     }
     for (auto _ : state) {
