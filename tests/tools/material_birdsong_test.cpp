@@ -105,6 +105,9 @@ TEST(MaterialBirdsong, FaultySongIsRefusedWithItsLine)
         {"# nothing but a pause\npause 1\n", "needs at least one tone"},
         {"tone 1000 0.1 amp=0\n", "the song is silent"},
         {"repeat 100\nrepeat 100\ntone 1000 1\nend\nend\n", "longer than 30 seconds"},
+        // Notes that sound together take no time, so their number is bounded too.
+        {"tone 1000 0.1\nrepeat 100\nrepeat 100\nrepeat 100\n+ tone 900 0.1\nend\nend\nend\n",
+         "more than 100000 notes"},
     };
     const QString wav = dir.path() + QStringLiteral("/x.WAV");
     for (const Case& c : cases) {

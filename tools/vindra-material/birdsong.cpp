@@ -53,6 +53,7 @@ constexpr double kMaxFrequency = 10000; // below half the sample rate
 constexpr double kMaxSeconds = 30;      // a song, not a concert
 constexpr double kTail = 0.3;
 constexpr int kMaxRepeat = 100;
+constexpr size_t kMaxNotes = 100000; // elements sounding together do not lengthen the song
 constexpr int kMaxNesting = 4;
 
 void error(const QString& text)
@@ -77,7 +78,6 @@ struct Sound {
 /// A line of the song, read.
 struct Line {
     enum Kind { Play, Trill, Pause, Repeat } kind = Play;
-    int number = 0;        ///< in the file, for messages
     bool together = false; ///< "+": from the start of the previous element
     Sound sound;
     int count = 1; ///< trill notes, repeats
@@ -219,7 +219,7 @@ struct Placed {
     double start = 0;
 };
 
-/// Lays the lines out in time from `cursor`; false when the song grows beyond its limit.
+/// Lays the lines out in time from `cursor`; false when the song grows beyond its limits.
 /// `previous` is the start of the element sounded last, for "+".
 bool layOut(const std::vector<Line>& lines, double& cursor, double& end, double& previous,
             std::vector<Placed>& out)
@@ -265,7 +265,7 @@ bool layOut(const std::vector<Line>& lines, double& cursor, double& end, double&
             previous = start;
         cursor = std::max(cursor, stop);
         end = std::max(end, cursor);
-        if (end > kMaxSeconds)
+        if (end > kMaxSeconds || out.size() > kMaxNotes)
             return false;
     }
     return true;
@@ -373,9 +373,8 @@ void draw(std::vector<double>& out, const Placed& p, Noise& noise)
             double x = std::sin(phase);
             for (size_t h = 0; h < s.harmonics.size(); ++h) {
                 // Overtones near half the sample rate fade out instead of folding back down.
-                // Each starts at a phase of its own (Schroeder's), so that a rich harsh call
-                // does not add up into sharp peaks and stays as loud as a whistle of the same
-                // level.
+                // Each starts at a phase of its own (Schroeder's), so that a rich, harsh call
+                // has fewer sharp peaks and sounds fuller at the song's level.
                 const double k = double(h + 2);
                 const double fh = f * k;
                 const double keep = std::clamp((10500 - fh) / 1500, 0.0, 1.0);
@@ -434,7 +433,6 @@ int birdsongCommand(const QStringList& args)
             }
             Line line;
             line.kind = Line::Repeat;
-            line.number = int(i + 1);
             line.count = int(count);
             open.back().push_back(line);
             open.emplace_back();
@@ -469,7 +467,6 @@ int birdsongCommand(const QStringList& args)
             continue;
         }
         Line line;
-        line.number = int(i + 1);
         if (const Fault fault = readLine(words, line)) {
             error(where + *fault);
             return 1;
@@ -494,7 +491,9 @@ int birdsongCommand(const QStringList& args)
     std::vector<Placed> placed;
     double cursor = 0, end = 0, previous = 0;
     if (!layOut(open[0], cursor, end, previous, placed)) {
-        error(args[0] + QStringLiteral(": the song is longer than 30 seconds"));
+        error(args[0] +
+              QStringLiteral(": the song is longer than 30 seconds or has more than 100000 "
+                             "notes"));
         return 1;
     }
     if (placed.empty()) {
