@@ -90,7 +90,8 @@ void TSKRIV::placeQuestionArea()
         l->adjustSize();
         l->clear();
     }
-    FrageLabel1->move(left, insTop + 2 * insHeight);
+    // One line's height under the instruction, which may take two lines.
+    FrageLabel1->move(left, insTop + insHeight + FrageLabel1->height());
     FrageLabel2->move(left, FrageLabel1->y() + FrageLabel1->height() * 4 / 3);
     Edit1->setFont(font(19, true));
     Edit1->move(left, FrageLabel2->y() + FrageLabel2->height() * 3 / 2);

@@ -136,7 +136,11 @@ void Tskriv2::placeQuestionArea()
         l->adjustSize();
         l->clear();
     }
-    FrageLabel1->move(left, InstruktionsLabel->y() + InstruktionsLabel->height() * 3 / 2);
+    int questionTop = InstruktionsLabel->y() + InstruktionsLabel->height() * 3 / 2;
+    // In worksheet mode the "Utskrifter" box stands where the instruction would.
+    if (mode() == SessionMode::Worksheet)
+        questionTop = std::max(questionTop, SkrivutOverskrift->geometry().bottom() + 1 + u / 2);
+    FrageLabel1->move(left, questionTop);
     FrageLabel1->show();
     const int boxHeight = Edit1->sizeHint().height();
     Edit1->setGeometry(left, FrageLabel1->y() + FrageLabel1->height() * 4 / 3, 20 * u, boxHeight);

@@ -125,9 +125,21 @@ void ExerciseForm::FormCreate()
 
     InstruktionsLabel->setFont(font(19, true));
     InstruktionsLabel->setText(text(e.item.instructionLine));
+    InstruktionsLabel->setWordWrap(false);
     InstruktionsLabel->adjustSize();
+    const int instructionLine = InstruktionsLabel->height();
+    // A long instruction is broken into lines left of the right-hand column (the progress
+    // boxes, or the diagnosis panel and its caption), never run under it.
+    const int column = isDiagnosisRound(mode())
+                           ? std::min(m_diagPanel->x(), m_diagCaption->x())
+                           : Aster1->x();
+    const int room = column - unit() - m_header->x();
+    if (InstruktionsLabel->width() > room && room > 0) {
+        InstruktionsLabel->setWordWrap(true);
+        InstruktionsLabel->resize(room, InstruktionsLabel->heightForWidth(room));
+    }
     InstruktionsLabel->move(m_header->x(),
-                            m_header->geometry().bottom() + 1 + InstruktionsLabel->height() / 2);
+                            m_header->geometry().bottom() + 1 + instructionLine / 2);
     placeQuestionArea();
 
     RitaOverskriften(e.item.headerLines[1], e.item.headerLines[2], e.item.headerLines[3]);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
@@ -80,6 +81,8 @@ void TStallin::FormCreate()
     auto* note2 = new QLabel(QStringLiteral("med tryck p\u00e5 mellanslagstangenten)"), inner);
     note1->setFont(plain);
     note2->setFont(plain);
+    note1->adjustSize();
+    note2->adjustSize();
 
     auto* save = new QPushButton(QStringLiteral("&Spara"), inner);
     save->setObjectName(QStringLiteral("SparaButton"));
@@ -91,8 +94,13 @@ void TStallin::FormCreate()
     const int w = inner->width();
     const int line = prompt->sizeHint().height();
     heading->setGeometry(u, u / 2, w - 2 * u, line * 3 / 2);
-    prompt->move(u, heading->geometry().bottom() + u);
-    m_value->setGeometry(prompt->geometry().right() + u, prompt->y(), 2 * u, line);
+    // The spin buttons reach a quarter line above the prompt: the gap under the heading
+    // keeps them off it. The value box holds two digits in the scaled font.
+    prompt->adjustSize();
+    prompt->move(u, heading->geometry().bottom() + std::max(u, line / 4 + 2));
+    const int valueWidth =
+        std::max(2 * u, QFontMetrics(bold).horizontalAdvance(QStringLiteral("99")) + u / 2);
+    m_value->setGeometry(prompt->geometry().right() + u, prompt->y(), valueWidth, line);
     up->setGeometry(m_value->geometry().right() + u / 2, prompt->y() - line / 4, line, line * 3 / 4);
     down->setGeometry(up->x(), up->geometry().bottom() + 1, line, line * 3 / 4);
     note1->move(u, prompt->y() + 2 * line);
