@@ -28,6 +28,10 @@ int speakCommand(const QStringList& args);
 /// as a WAV file in a soft organ-like sound. Lines beginning with "#" are comments.
 int melodyCommand(const QStringList& args);
 
+/// birdsong SONG OUT.WAV: synthesises a bird's song written as tones, noise bands, trills,
+/// pauses and repeats (the format is described in birdsong.cpp and material/README.md).
+int birdsongCommand(const QStringList& args);
+
 /// list: every file of fixed name in a material root, one relative path a line.
 int listCommand();
 

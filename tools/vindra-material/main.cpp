@@ -21,6 +21,7 @@
 //   vindra-material picture britain SRC.svg BILDDIR   the map or the flags at their sizes
 //   vindra-material speak LIST DIR           one WAV per line of a word list (flite)
 //   vindra-material melody SCORE OUT.WAV     a score synthesised (the anthem)
+//   vindra-material birdsong SONG OUT.WAV    a bird's song synthesised (LJUD/BIRDS)
 //   vindra-material list                     every file of fixed name in a material root
 //   vindra-material check DIR [--pending F]  verifies a material root
 //   vindra-material --help | --version
@@ -69,10 +70,11 @@ void writeLine(const QByteArray& line)
 /// --help (0).
 int usage(std::FILE* to = stderr)
 {
-    std::fputs("usage: vindra-material scramble|unscramble|fields < FILE\n"
-               "       vindra-material try [--mode 1|3] [--code N] [--gap 1|2] -- LINE ANSWER\n"
-               "       vindra-material encode|datfiler|picture|speak|melody|list|check ...\n",
-               to);
+    std::fputs(
+        "usage: vindra-material scramble|unscramble|fields < FILE\n"
+        "       vindra-material try [--mode 1|3] [--code N] [--gap 1|2] -- LINE ANSWER\n"
+        "       vindra-material encode|datfiler|picture|speak|melody|birdsong|list|check ...\n",
+        to);
     return to == stdout ? 0 : 2;
 }
 
@@ -162,7 +164,8 @@ int run(int argc, char* argv[])
         }
         // Only the file commands need an application; the filters of standard input run
         // without one.
-        if (QByteArrayList{"encode", "datfiler", "speak", "melody", "list", "check"}.contains(command)) {
+        if (QByteArrayList{"encode", "datfiler", "speak", "melody", "birdsong", "list", "check"}
+                .contains(command)) {
             QCoreApplication app(argc, argv);
             if (command == "encode")
                 return vindra::material::encodeCommand(args);
@@ -172,6 +175,8 @@ int run(int argc, char* argv[])
                 return vindra::material::speakCommand(args);
             if (command == "melody")
                 return vindra::material::melodyCommand(args);
+            if (command == "birdsong")
+                return vindra::material::birdsongCommand(args);
             if (command == "list")
                 return vindra::material::listCommand();
             return vindra::material::checkCommand(args);

@@ -1,10 +1,8 @@
 #include "commands.h"
+#include "wave.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cmath>
@@ -16,7 +14,7 @@ namespace vindra::material {
 
 namespace {
 
-constexpr int kSampleRate = 22050;
+using wave::kSampleRate;
 
 void error(const QString& text)
 {
@@ -79,36 +77,6 @@ void renderNote(std::vector<double>& out, const Note& n, double secondsPerBeat)
             v += kHarmonics[h] * std::sin(2 * std::numbers::pi * n.frequency * double(h + 1) * t);
         out[first + i] += n.volume * envelope * v;
     }
-}
-
-void appendLE(QByteArray& bytes, quint32 value, int size)
-{
-    for (int i = 0; i < size; ++i)
-        bytes.append(char((value >> (8 * i)) & 0xFF));
-}
-
-/// A RIFF WAVE file: 16-bit PCM, mono.
-QByteArray waveFile(const std::vector<double>& samples)
-{
-    const auto dataSize = quint32(samples.size() * 2);
-    QByteArray bytes;
-    bytes.append("RIFF");
-    appendLE(bytes, 36 + dataSize, 4);
-    bytes.append("WAVEfmt ");
-    appendLE(bytes, 16, 4);
-    appendLE(bytes, 1, 2); // PCM
-    appendLE(bytes, 1, 2); // mono
-    appendLE(bytes, kSampleRate, 4);
-    appendLE(bytes, kSampleRate * 2, 4);
-    appendLE(bytes, 2, 2);
-    appendLE(bytes, 16, 2);
-    bytes.append("data");
-    appendLE(bytes, dataSize, 4);
-    for (double s : samples) {
-        const auto v = qint16(std::lround(std::clamp(s, -1.0, 1.0) * 32767));
-        appendLE(bytes, quint16(v), 2);
-    }
-    return bytes;
 }
 
 } // namespace
@@ -183,20 +151,9 @@ int melodyCommand(const QStringList& args)
     // Half a second of silence after the last note, then the whole piece brought to a level
     // that leaves headroom.
     samples.resize(samples.size() + kSampleRate / 2, 0.0);
-    double peak = 0;
-    for (double s : samples)
-        peak = std::max(peak, std::abs(s));
-    if (peak > 0)
-        for (double& s : samples)
-            s *= 0.7 / peak;
-
-    QDir().mkpath(QFileInfo(args[1]).path());
-    QSaveFile out(args[1]);
-    const QByteArray bytes = waveFile(samples);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit()) {
-        error(args[1] + QStringLiteral(": cannot be written"));
+    wave::normalise(samples, 0.7);
+    if (!wave::write(args[1], samples))
         return 1;
-    }
     return 0;
 }
 
