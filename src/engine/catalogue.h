@@ -164,8 +164,6 @@ QByteArray quizPictureFile(int exerciseCode, int item);
 QByteArray birdSongFile(int exerciseCode, int item);
 /// The sound folder the bird songs are played from.
 inline constexpr char kBirdSongPrefix[] = "BIRDS";
-/// Items a picture-quiz line offers at most (fields 1..3); field 4 is the Swedish name.
-inline constexpr int kQuizAlternatives = 3;
 
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {

@@ -2,6 +2,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
+#include "engine/pictureitem.h"
 #include "framework/aster.h"
 #include "framework/look.h"
 
@@ -151,13 +152,8 @@ void TBilden::showItem()
     // above and the others together below.
     m_engine.dela_mening(FrageLabel2->x(), m_textRight, item.fields[1], 3);
     const QByteArray first = m_engine.sentenceLines[1];
-    QByteArray rest = m_engine.sentenceLines[2];
-    const QByteArray third = m_engine.sentenceLines[3];
-    if (!third.isEmpty()) {
-        if (!rest.endsWith(' ') && !third.startsWith(' '))
-            rest += ' ';
-        rest += third;
-    }
+    const QByteArray rest =
+        picture::joinLines(m_engine.sentenceLines[2], m_engine.sentenceLines[3]);
     if (rest.isEmpty()) {
         FrageLabel1->hide();
         FrageLabel2->setText(text(first));

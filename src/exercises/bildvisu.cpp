@@ -2,6 +2,7 @@
 
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
+#include "engine/pictureitem.h"
 #include "engine/readingtext.h"
 #include "framework/answerrows.h"
 #include "framework/aster.h"
@@ -166,25 +167,23 @@ void TBildvis::showItem()
     m_showingRight = false;
     m_rows->setHighlightBlocked(false);
 
-    SvensktOrd->setText(text(item.fields[4]));
-    SvensktOrd->adjustSize();
-
-    // The alternatives are the non-empty fields from field 1 on, at most three; a line
-    // without any still shows one row, so that the round can go on.
-    int n = 0;
-    while (n < catalogue::kQuizAlternatives &&
-           !item.fields[static_cast<size_t>(n + 1)].trimmed().isEmpty())
-        ++n;
-    n = std::max(1, n);
+    datafile::ItemFields fields;
+    fields.field = item.fields;
+    fields.fieldCount = item.fieldCount;
+    fields.alternativesCount = item.alternativesCount;
+    const picture::QuizItem quiz = picture::readQuiz(fields);
+    const int n = static_cast<int>(quiz.names.size());
     const QList<int> order =
         reading::drawOrder(n, [this](int k) { return static_cast<int>(m_engine.random().below(
                                                   static_cast<std::uint32_t>(k))); });
     QStringList texts;
     for (int pos = 0; pos < n; ++pos) {
-        texts << text(item.fields[static_cast<size_t>(order[pos])]);
+        texts << text(quiz.names[order[pos] - 1]);
         if (order[pos] == 1)
             m_rightRow = pos + 1;
     }
+    SvensktOrd->setText(text(quiz.swedish));
+    SvensktOrd->adjustSize();
     m_rows->fitTexts(font(18), texts, 24 * wu);
     int widest = 0;
     const QFontMetrics fm(m_rows->AltLabel[0]->font());

@@ -5,6 +5,7 @@
 #include "commands.h"
 
 #include "engine/catalogue.h"
+#include "engine/pictureitem.h"
 #include "engine/cipher.h"
 #include "engine/datafile.h"
 #include "engine/engine.h"
@@ -531,7 +532,7 @@ private:
             // name would stand where the Swedish one is read.
             if (f.alternativesCount > 0)
                 return QStringLiteral("a picture-quiz line takes no \"&\" fields");
-            if (f.fieldCount > catalogue::kQuizAlternatives + 1)
+            if (f.fieldCount > picture::kMaxNames + 1)
                 return QStringLiteral("has %1 fields: at most three names and the Swedish name")
                     .arg(f.fieldCount);
             if (f.fieldCount < 4 || field(4).trimmed().isEmpty())
