@@ -28,8 +28,6 @@
 #include "support/layoutcheck.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QRegularExpression>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
@@ -71,24 +69,6 @@ const catalogue::MenuButton* buttonFor(const QByteArray& form)
             if (form == b.target)
                 return &b;
     return nullptr;
-}
-
-/// Whether `path` (relative to the material root) is listed in material/pending.txt.
-bool pendingMaterial(const QByteArray& path)
-{
-    QFile f(QStringLiteral(VINDRA_SOURCE_DIR "/material/pending.txt"));
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        const QByteArray l = line.trimmed();
-        if (l.isEmpty() || l.startsWith('#'))
-            continue;
-        const QRegularExpression pattern(
-            QRegularExpression::wildcardToRegularExpression(QString::fromLatin1(l)));
-        if (pattern.match(QString::fromLatin1(path)).hasMatch())
-            return true;
-    }
-    return false;
 }
 
 const catalogue::DiagnosisSlot* slotFor(const QByteArray& form)
@@ -263,10 +243,6 @@ TEST_P(Layout, EveryRegisteredFormInEveryMode)
             e().session.mode = run.mode;
             // A form opened without a data file (the synonym list) reads its own files.
             if (!run.file.isEmpty()) {
-                // A data file still on the pending list is not built yet: its form is
-                // checked once the file is delivered.
-                if (pendingMaterial("DATA/" + run.file))
-                    continue;
                 e().setCurrentFileName(run.file);
                 ASSERT_TRUE(e().Kolla(run.file)) << run.file.constData();
             }
