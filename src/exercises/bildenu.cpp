@@ -71,10 +71,11 @@ void TBilden::Inled()
     const int u = unit();
 
     // The picture fills the height between the top and the button bar at the left edge,
-    // keeping the 3:4 shape of the body pictures, and leaves at least half the screen to
-    // the questions.
+    // keeping the 3:4 shape of the body pictures, and leaves room for the header box and a
+    // third of the screen to the questions.
     const int height = Panel1->y() - 2 * u;
-    const int width = std::min(height * 3 / 4, W / 2 - u);
+    const int questionsRoom = std::max(header().width() + u, W / 3);
+    const int width = std::min(height * 3 / 4, Aster1->x() - 3 * u - questionsRoom);
     m_pictureRoom = QRect(u, u, width, std::min(height, width * 4 / 3));
 
     // The header box, the instruction and the questions stand right of the picture.
@@ -159,6 +160,10 @@ void TBilden::showItem()
         FrageLabel2->setText(text(first));
     } else {
         FrageLabel1->setText(text(first));
+        FrageLabel1->setFont(font(19, true));
+        FrageLabel1->adjustSize();
+        look::fitFont(FrageLabel1, FrageLabel1->text(),
+                      QSize(m_textRight - FrageLabel1->x(), FrageLabel1->height() + 8));
         FrageLabel1->adjustSize();
         FrageLabel1->show();
         FrageLabel2->setText(text(rest.trimmed()));
