@@ -57,9 +57,10 @@ protected:
                   "$Huvudet\nWhich part of the head, above the eyes and between the ears, is "
                   "covered by hair?#the scalp\n");
         inst.data("REOM9001.LOV", "Bra!\n");
-        // Each item's picture is filled with a red of its own number; item 5 has none.
+        // Each item's picture is filled with a red of its own number; items 5 to 7 have none
+        // (a round of 10 from 12 asks at least one of them).
         for (int i = 1; i <= 12; ++i) {
-            if (i != 5)
+            if (i < 5 || i > 7)
                 picture(QStringLiteral("VAXTER/E2141%1.BMP").arg(i, 2, 10, QLatin1Char('0')), i);
         }
         for (int i = 1; i <= 32; ++i)
@@ -157,13 +158,11 @@ TEST_F(Pictures, QuizRoundShowsEachItemsPictureAndSwedishName)
     auto form = open<TBildvis>("ENG21410.DAT");
     EXPECT_EQ(engine->session.sessionLength, 10);
     EXPECT_FALSE(child<QPushButton>(form.get(), "HoraLjudetButton")->isVisible());
-    bool sawMissing = false;
     for (int i = 0; i < 10; ++i) {
         const int item = engine->item.currentItemNumber;
         EXPECT_EQ(child<QLabel>(form.get(), "SvensktOrd")->text(),
                   QStringLiteral("svensk %1").arg(item));
-        EXPECT_EQ(shownPicture(form.get()), item == 5 ? 0 : item) << item;
-        sawMissing |= item == 5;
+        EXPECT_EQ(shownPicture(form.get()), item >= 5 && item <= 7 ? 0 : item) << item;
         EXPECT_EQ(child<QWidget>(form.get(), "AlternativPanel3")->isVisible(), item % 4 != 0);
         if (item % 4 == 0) {
             QTest::keyClick(form.get(), '3');
@@ -171,7 +170,6 @@ TEST_F(Pictures, QuizRoundShowsEachItemsPictureAndSwedishName)
         }
         answer(*form, true);
     }
-    EXPECT_TRUE(sawMissing || engine->item.currentItemNumber != 5);
     EXPECT_TRUE(inst.messages.entries().isEmpty()) << "a missing picture is only hidden";
     EXPECT_EQ(engine->session.rightCount, 10);
     EXPECT_TRUE(child<QWidget>(form.get(), "Panel1")->isVisible());

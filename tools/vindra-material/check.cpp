@@ -5,10 +5,10 @@
 #include "commands.h"
 
 #include "engine/catalogue.h"
-#include "engine/pictureitem.h"
 #include "engine/cipher.h"
 #include "engine/datafile.h"
 #include "engine/engine.h"
+#include "engine/pictureitem.h"
 #include "engine/storytext.h"
 #include "platform/clock.h"
 #include "platform/files.h"
