@@ -5,6 +5,8 @@
 #include "britain/kartau.h"
 #include "exercises/avsloja.h"
 #include "exercises/berettau.h"
+#include "exercises/bildenu.h"
+#include "exercises/bildvisu.h"
 #include "exercises/diktamen.h"
 #include "exercises/flerabar.h"
 #include "exercises/horo.h"
@@ -52,6 +54,8 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"Ttop9", formCreator<Ttop9>()},
         {"TSEIN", formCreator<TSEIN>()},
         {"Tfive", formCreator<Tfive>()},
+        {"TBildvis", formCreator<TBildvis>()},
+        {"TBilden", formCreator<TBilden>()},
     };
     return forms;
 }

@@ -1060,4 +1060,35 @@ QString gameTitle(int exerciseCode)
     return {};
 }
 
+QByteArray bodyPictureFile(int exerciseCode)
+{
+    if (exerciseCode < 21301 || exerciseCode > 21307)
+        return {};
+    return "KROPP\\" + QByteArray(kBodyPictures[exerciseCode - 21301]) + ".BMP";
+}
+
+QByteArray quizPictureFile(int exerciseCode, int item)
+{
+    QByteArray folder;
+    if (exerciseCode >= 21410 && exerciseCode <= 21440 && exerciseCode % 10 == 0)
+        folder = "VAXTER";
+    else if (exerciseCode >= 21510 && exerciseCode <= 21550 && exerciseCode % 10 == 0)
+        folder = "DJUR";
+    if (folder.isEmpty() || item < 1 || item > 99)
+        return {};
+    return folder + "\\E" + QByteArray::number(exerciseCode / 10) +
+           QByteArray::number(item).rightJustified(2, '0') + ".BMP";
+}
+
+QByteArray birdSongFile(int exerciseCode, int item)
+{
+    if (exerciseCode != 21510)
+        return {};
+    for (const BirdSong& b : kBirds) {
+        if (b.item == item)
+            return b.file;
+    }
+    return {};
+}
+
 } // namespace vindra::catalogue

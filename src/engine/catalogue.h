@@ -152,6 +152,19 @@ bool timedHighScore(int exerciseCode);
 /// empty for codes without one (a word list is titled by its own name).
 QString gameTitle(int exerciseCode);
 
+/// The picture exercises. The body picture of a body exercise (21301..21307) under BILD,
+/// "KROPP\KROPPEN.BMP"; empty for any other code.
+QByteArray bodyPictureFile(int exerciseCode);
+/// The picture of item `item` of a picture quiz: folder "VAXTER" (21410..21440) or "DJUR"
+/// (21510..21550), "E" + the code's first four digits + the item number in two digits +
+/// ".BMP" ("VAXTER\E214107.BMP"); empty for another code or an item outside 1..99.
+QByteArray quizPictureFile(int exerciseCode, int item);
+/// The bird song of item `item` of the birds exercise (21510), in LJUD\BIRDS; empty for
+/// another code or an item without a song.
+QByteArray birdSongFile(int exerciseCode, int item);
+/// The sound folder the bird songs are played from.
+inline constexpr char kBirdSongPrefix[] = "BIRDS";
+
 /// A button of a menu window (the closing button is not listed).
 struct MenuButton {
     const char* caption;    ///< UTF-8, exactly as shown

@@ -170,6 +170,23 @@ TEST(MaterialCheck, EachBreakageIsReported)
          "DATA/datfiler.eng: differs from the catalogue's list"},
         {"forbidden file", [](GoodRoot& r) { writeFile(r.path("DATA/eng0.DAT"), "a#b\n"); },
          "DATA/eng0.DAT: must not be in the material"},
+        {"picture quiz: four names",
+         [](GoodRoot& r) {
+             r.put("DATA/ENG21410.DAT", tenItems("rose N#tulip#lily#daisy#ros"));
+         },
+         "DATA/ENG21410.DAT: line 1: has 5 fields: at most three names"},
+        {"picture quiz: an \"&\" field",
+         [](GoodRoot& r) { r.put("DATA/ENG21410.DAT", tenItems("rose N#tulip##ros#&roses")); },
+         "DATA/ENG21410.DAT: line 1: a picture-quiz line takes no \"&\" fields"},
+        {"picture quiz: no Swedish name",
+         [](GoodRoot& r) { r.put("DATA/ENG21410.DAT", tenItems("rose N#tulip#lily")); },
+         "DATA/ENG21410.DAT: line 1: field 4 (the Swedish name) is empty"},
+        {"birds: fewer than the songs need",
+         [](GoodRoot& r) { r.put("DATA/ENG21510.DAT", tenItems("robin N#wren##r\xF6\x64hake")); },
+         "DATA/ENG21510.DAT: has 10 items, needs at least 32"},
+        {"body: question without its answer",
+         [](GoodRoot& r) { r.put("DATA/ENG21301.DAT", tenItems("What is N?#the arm") + "Why?\n"); },
+         "DATA/ENG21301.DAT: line 11: needs 2 fields"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

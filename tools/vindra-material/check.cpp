@@ -8,6 +8,7 @@
 #include "engine/cipher.h"
 #include "engine/datafile.h"
 #include "engine/engine.h"
+#include "engine/pictureitem.h"
 #include "engine/storytext.h"
 #include "platform/clock.h"
 #include "platform/files.h"
@@ -527,6 +528,13 @@ private:
         case Format::Picq:
             if (const QString need = needFields(2); !need.isEmpty())
                 return need;
+            // Fields 1 to 3 are the names to choose from, field 4 the Swedish name: a fourth
+            // name would stand where the Swedish one is read.
+            if (f.alternativesCount > 0)
+                return QStringLiteral("a picture-quiz line takes no \"&\" fields");
+            if (f.fieldCount > picture::kMaxNames + 1)
+                return QStringLiteral("has %1 fields: at most three names and the Swedish name")
+                    .arg(f.fieldCount);
             if (f.fieldCount < 4 || field(4).trimmed().isEmpty())
                 return QStringLiteral("field 4 (the Swedish name) is empty");
             return {};
