@@ -1,7 +1,6 @@
 #include "falsku.h"
 
 #include "engine/cp1252.h"
-#include "engine/pupilname.h"
 #include "framework/chrome.h"
 #include "framework/look.h"
 #include "platform/screen.h"
@@ -162,7 +161,7 @@ void TFalska::FormCreate()
     NextPanel->hide();
     BitBtn1->hide();
 
-    Edit1->setText(cp1252::toUnicode(pupilName().left(kNameLength)));
+    Edit1->setText(cp1252::toUnicode(m_engine.playerNames[0].left(kNameLength)));
     for (QWidget* w : {static_cast<QWidget*>(BildPanelen), static_cast<QWidget*>(LovordPanel),
                        static_cast<QWidget*>(Panel1), static_cast<QWidget*>(AntalPanel),
                        static_cast<QWidget*>(Escapepanel), static_cast<QWidget*>(InstruktionsLabel),
@@ -330,13 +329,13 @@ void TFalska::layOutTrack()
 
 void TFalska::Edit1KeyPress()
 {
-    const QByteArray name = cp1252::fromUnicode(Edit1->text().trimmed()).left(kPupilNameLength);
+    const QByteArray name = cp1252::fromUnicode(Edit1->text().trimmed()).left(Engine::kPlayerNameLength);
     if (name.isEmpty()) {
         nameReminder();
         return;
     }
     m_playing = true;
-    pupilName() = name;
+    m_engine.playerNames[0] = name;
     for (QPushButton* b : m_numbers)
         b->show();
     Panel3->hide();
@@ -516,7 +515,7 @@ void TFalska::NextPanelClick()
 
 void TFalska::showEndPicture()
 {
-    const QString name = cp1252::toUnicode(pupilName());
+    const QString name = cp1252::toUnicode(m_engine.playerNames[0]);
     m_endPicture->setFont(font(40));
     m_endPicture->setText(QStringLiteral("%1  %2 \u2013 %3  Computer")
                               .arg(name)
@@ -533,7 +532,7 @@ void TFalska::Avslutning()
     // The game's own words whenever a practice game ends; the praise files are chosen by the
     // right count of a round, which this game does not keep.
     if (m_engine.session.mode == SessionMode::Practice) {
-        const QByteArray name = pupilName();
+        const QByteArray name = m_engine.playerNames[0];
         const QByteArray line =
             m_pupilWon ? QByteArray("Congratulations " + name + " !")
                        : QByteArray("Sorry, " + name + ". You lost against the computer.");

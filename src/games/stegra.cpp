@@ -3,7 +3,6 @@
 #include "engine/catalogue.h"
 #include "engine/cipher.h"
 #include "engine/cp1252.h"
-#include "engine/pupilname.h"
 #include "engine/worksheet.h"
 #include "framework/chrome.h"
 #include "framework/formtimer.h"
@@ -105,7 +104,7 @@ TStegran::TStegran(Engine& engine, const Services& services, QWidget* parent)
     Edit2 = new QLineEdit(namnruta);
     Edit2->setObjectName(QStringLiteral("Edit2"));
     Edit2->setAccessibleName(QStringLiteral("Your name"));
-    Edit2->setMaxLength(kPupilNameLength);
+    Edit2->setMaxLength(Engine::kPlayerNameLength);
     connect(Edit2, &QLineEdit::returnPressed, this, &TStegran::Edit2KeyPress);
 
     DiplomPanel = makePanel(QStringLiteral("DiplomPanel"), this, look::kRed);
@@ -222,7 +221,7 @@ void TStegran::FormCreate()
         SkrivutHelaPanelen->hide();
         UppgraderaNivRutan(m_level, 0);
         Gauge1->setValue(m_level);
-        Edit2->setText(text(pupilName()));
+        Edit2->setText(text(m_engine.playerNames[0]));
         namnruta->show();
     }
     e.session.itemCounter = 1;
@@ -337,7 +336,7 @@ void TStegran::layOut()
 
 void TStegran::showNameBox()
 {
-    Edit2->setText(text(pupilName()));
+    Edit2->setText(text(m_engine.playerNames[0]));
     namnruta->show();
     namnruta->raise();
     Edit2->setFocus();
@@ -345,10 +344,10 @@ void TStegran::showNameBox()
 
 void TStegran::Edit2KeyPress()
 {
-    const QByteArray name = cp1252::fromUnicode(Edit2->text().trimmed()).left(kPupilNameLength);
+    const QByteArray name = cp1252::fromUnicode(Edit2->text().trimmed()).left(Engine::kPlayerNameLength);
     if (name.isEmpty())
         return;
-    pupilName() = name;
+    m_engine.playerNames[0] = name;
     m_started = true;
     sparastegring(m_save);
     UppgraderaNivRutan(m_level, 0);
@@ -368,14 +367,14 @@ void TStegran::sparastegring(bool save)
     const QByteArray& dir = m_engine.dirs.results;
     if (!save) {
         // Without a save file or a record of the pupil the level stays as it is.
-        if (xact::fetch(dir, pupilName(), m_levels.top(), m_level) == xact::FetchStatus::Unreadable)
+        if (xact::fetch(dir, m_engine.playerNames[0], m_levels.top(), m_level) == xact::FetchStatus::Unreadable)
             m_engine.message(MessageKind::Warning, "Filen " + QByteArray(xact::kFileName) +
                                                        " kunde inte l\xE4sas. Niv\xE5n \xE4r "
                                                        "densamma som f\xF6rut.");
         return;
     }
     recordfile::Error error;
-    const recordfile::Status status = xact::save(dir, pupilName(), m_level, &error);
+    const recordfile::Status status = xact::save(dir, m_engine.playerNames[0], m_level, &error);
     if (status == recordfile::Status::Saved || status == recordfile::Status::Unchanged)
         return;
     // A level the pupil believes saved must not be lost silently.
@@ -530,7 +529,7 @@ void TStegran::VisaDiplom()
         p.setPen(look::kNavy);
         const QFontMetrics fm(p.font());
         p.drawText(QRect(0, 110, picture.width(), fm.height()), Qt::AlignHCenter | Qt::AlignTop,
-                   text(pupilName()));
+                   text(m_engine.playerNames[0]));
         p.end();
         const QSize room(DiplomPanel->width(), DiplomPanel->height() - unit() / 2);
         if (picture.width() > room.width() || picture.height() > room.height())

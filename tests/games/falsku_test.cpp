@@ -1,4 +1,3 @@
-#include "engine/pupilname.h"
 #include "framework/chrome.h"
 #include "framework/formregistry.h"
 #include "games/falsku.h"
@@ -33,7 +32,6 @@ class Falska : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        pupilName().clear();
         inst.data("datfiler.eng", "ENG25001.DAT\nENG31081.DAT\n");
         inst.data("ENG25001.DAT", kFalse);
         inst.data("ENG31081.DAT", kDuel);
@@ -89,7 +87,7 @@ TEST_F(Falska, RightNumberLightsThePupilsRowAndBringsFiveNewRows)
     open("ENG25001.DAT");
     EXPECT_FALSE(visible(QStringLiteral("Panel1"))) << "the track waits for the name";
     enterName(QStringLiteral("Alva"));
-    EXPECT_EQ(pupilName(), "Alva");
+    EXPECT_EQ(engine->playerNames[0], "Alva");
     EXPECT_EQ(text(QStringLiteral("Label2")), QStringLiteral("Alva"));
     EXPECT_EQ(text(QStringLiteral("InstruktionsLabel2")),
               QStringLiteral("How many correct translations ?"));
@@ -253,7 +251,7 @@ TEST_F(Falska, EmptyNamesAreRemindedAndTheNameIsOfferedAgain)
     QTest::keyClick(child(QStringLiteral("Edit1")), Qt::Key_Escape);
     EXPECT_FALSE(form->isVisible());
 
-    pupilName() = "Cleo";
+    engine->playerNames[0] = "Cleo";
     open("ENG31081.DAT");
     EXPECT_EQ(child<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("Cleo"));
 }

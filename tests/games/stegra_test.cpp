@@ -1,4 +1,3 @@
-#include "engine/pupilname.h"
 #include "engine/xact.h"
 #include "framework/formregistry.h"
 #include "framework/formtimer.h"
@@ -33,7 +32,6 @@ protected:
     void SetUp() override
     {
         FormTimer::setManual(true);
-        pupilName().clear();
         inst.data("datfiler.eng", "ENG33011.DAT\n");
         inst.data("ENG33011.DAT", kLevels);
         engine = inst.start();
@@ -103,7 +101,7 @@ TEST_F(Stegran, ThreeRightAnswersClimbAWrongOneDrops)
     EXPECT_FALSE(visible("Edit1"));
     EXPECT_EQ(child<QLabel>("Overs1Label")->text(), QStringLiteral("X-act"));
     enterName(QStringLiteral("Alva"));
-    EXPECT_EQ(pupilName(), "Alva");
+    EXPECT_EQ(engine->playerNames[0], "Alva");
     EXPECT_FALSE(visible("namnruta"));
     EXPECT_TRUE(child("Edit1")->isEnabled());
 
