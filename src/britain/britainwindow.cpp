@@ -62,8 +62,8 @@ bool BritainWindow::drawsFromSources() const
 QPixmap BritainWindow::picture(const QByteArray& file, QSize room)
 {
     const QString bitmap = m_engine.materialPath("\\BILD\\" + file);
-    QPixmap pm;
-    if (!files::isFile(bitmap) || !pm.load(bitmap)) {
+    QPixmap pm = files::isFile(bitmap) ? loadBitmap(bitmap) : QPixmap();
+    if (pm.isNull()) {
         m_engine.message(MessageKind::Plain, "Filen " + m_engine.dirs.cd + "\\BILD\\" + file +
                                                  " finns inte eller \xE4r felaktig");
         return {};

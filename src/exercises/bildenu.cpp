@@ -14,16 +14,6 @@
 
 namespace vindra {
 
-namespace {
-QLabel* makeLabel(const QString& name, const QColor& colour, QWidget* parent)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setStyleSheet(look::colourStyle(colour));
-    return l;
-}
-} // namespace
-
 TBilden::TBilden(Engine& engine, const Services& services, QWidget* parent)
     : ExerciseForm(engine, services, parent)
 {
@@ -40,10 +30,10 @@ TBilden::TBilden(Engine& engine, const Services& services, QWidget* parent)
     look::setLiesOnTop(Bildpanelen);
     Bildpanelen->hide();
 
-    FrageLabel1 = makeLabel(QStringLiteral("FrageLabel1"), look::kNavy, this);
-    FrageLabel2 = makeLabel(QStringLiteral("FrageLabel2"), look::kNavy, this);
+    FrageLabel1 = look::colouredLabel(QStringLiteral("FrageLabel1"), look::kNavy, this);
+    FrageLabel2 = look::colouredLabel(QStringLiteral("FrageLabel2"), look::kNavy, this);
     FrageLabel2->setWordWrap(true); // lines 2 and 3 of a long question stand together here
-    SvarsLabel = makeLabel(QStringLiteral("SvarsLabel"), look::kMaroon, this);
+    SvarsLabel = look::colouredLabel(QStringLiteral("SvarsLabel"), look::kMaroon, this);
     SvarsLabel->hide();
 
     Edit1 = new AnswerBox(QStringLiteral("Edit1"), this);

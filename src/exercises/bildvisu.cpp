@@ -25,21 +25,14 @@ namespace {
 constexpr int kPictureWidth = 280;
 constexpr int kPictureHeight = 210;
 
-QLabel* makeLabel(const QString& name, const QColor& colour, QWidget* parent)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setStyleSheet(look::colourStyle(colour));
-    return l;
-}
 } // namespace
 
 TBildvis::TBildvis(Engine& engine, const Services& services, QWidget* parent)
     : ExerciseForm(engine, services, parent)
 {
     setObjectName(QStringLiteral("Bildvis"));
-    SvensktOrd = makeLabel(QStringLiteral("SvensktOrd"), look::kNavy, this);
-    RattSvarLabel = makeLabel(QStringLiteral("RattSvarLabel"), look::kMaroon, this);
+    SvensktOrd = look::colouredLabel(QStringLiteral("SvensktOrd"), look::kNavy, this);
+    RattSvarLabel = look::colouredLabel(QStringLiteral("RattSvarLabel"), look::kMaroon, this);
     RattSvarLabel->hide();
     Image2 = new QLabel(this);
     Image2->setObjectName(QStringLiteral("Image2"));
@@ -246,20 +239,7 @@ void TBildvis::showSongButton()
 
 void TBildvis::Paneler(int code)
 {
-    if (code == 0)
-        m_rows->clear();
-    if (code <= 3 || code > 10)
-        m_rows->restoreColours();
-    if (code == 0 || code == 2 || code == 4)
-        m_rows->setRowsEnabled(true);
-    if (code == 3 || code == 5)
-        m_rows->setRowsEnabled(false);
-    if (code < 4)
-        RattSvarLabel->hide();
-    if (code > 10) {
-        RattSvarLabel->show();
-        m_rows->highlight(code - 10);
-    }
+    m_rows->setState(code, RattSvarLabel);
 }
 
 // ---- The song --------------------------------------------------------------------------------

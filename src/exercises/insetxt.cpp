@@ -23,23 +23,15 @@ namespace vindra {
 namespace {
 const char kToQuestions[] = "&To the questions";
 const char kToText[] = "&Read the text";
-
-QLabel* makeLabel(const QString& name, const QColor& colour, QWidget* parent)
-{
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setStyleSheet(look::colourStyle(colour));
-    return l;
-}
 } // namespace
 
 TInseTxt::TInseTxt(Engine& engine, const Services& services, QWidget* parent)
     : ExerciseForm(engine, services, parent)
 {
     setObjectName(QStringLiteral("InseTxt"));
-    FrageLabel1 = makeLabel(QStringLiteral("FrageLabel1"), look::kNavy, this);
-    FrageLabel2 = makeLabel(QStringLiteral("FrageLabel2"), look::kNavy, this);
-    RattSvarLabel = makeLabel(QStringLiteral("RattSvarLabel"), look::kMaroon, this);
+    FrageLabel1 = look::colouredLabel(QStringLiteral("FrageLabel1"), look::kNavy, this);
+    FrageLabel2 = look::colouredLabel(QStringLiteral("FrageLabel2"), look::kNavy, this);
+    RattSvarLabel = look::colouredLabel(QStringLiteral("RattSvarLabel"), look::kMaroon, this);
     RattSvarLabel->hide();
 
     m_rows = new AnswerRows(this);
@@ -259,20 +251,7 @@ void TInseTxt::showItem()
 
 void TInseTxt::Paneler(int code)
 {
-    if (code == 0)
-        m_rows->clear();
-    if (code <= 3 || code > 10)
-        m_rows->restoreColours();
-    if (code == 0 || code == 2 || code == 4)
-        m_rows->setRowsEnabled(true);
-    if (code == 3 || code == 5)
-        m_rows->setRowsEnabled(false);
-    if (code < 4)
-        RattSvarLabel->hide();
-    if (code > 10) {
-        RattSvarLabel->show();
-        m_rows->highlight(code - 10);
-    }
+    m_rows->setState(code, RattSvarLabel);
 }
 
 // ---- The answer ------------------------------------------------------------------------------

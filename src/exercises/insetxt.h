@@ -49,9 +49,8 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    /// The state of the rows: 0 empty them, restore their colours and enable them; 2 restore
-    /// and enable; 3 restore and disable; 4 enable; 5 disable; 11..13 show the right answer
-    /// and colour row 1..3. Codes below 4 also hide the right answer.
+    /// The state of the rows by code (AnswerRows::setState), the right answer being
+    /// RattSvarLabel.
     void Paneler(int code);
     /// Loads the reading text into the text area and adjusts it.
     void HaemtaText();

@@ -17,9 +17,7 @@ namespace {
 
 QLabel* makeLabel(const QString& name, const QColor& colour, QWidget* parent)
 {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setStyleSheet(look::colourStyle(colour));
+    QLabel* l = look::colouredLabel(name, colour, parent);
     l->setTextFormat(Qt::PlainText);
     l->hide();
     return l;

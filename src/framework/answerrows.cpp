@@ -122,6 +122,24 @@ void AnswerRows::setRowsEnabled(bool on)
     }
 }
 
+void AnswerRows::setState(int code, QWidget* rightAnswer)
+{
+    if (code == 0)
+        clear();
+    if (code <= 3 || code > 10)
+        restoreColours();
+    if (code == 0 || code == 2 || code == 4)
+        setRowsEnabled(true);
+    if (code == 3 || code == 5)
+        setRowsEnabled(false);
+    if (code < 4)
+        rightAnswer->hide();
+    if (code > 10) {
+        rightAnswer->show();
+        highlight(code - 10);
+    }
+}
+
 void AnswerRows::highlight(int row)
 {
     for (int r = 1; r <= kRows; ++r)

@@ -55,6 +55,10 @@ public:
     bool rowsEnabled() const { return m_enabled; }
     /// Colours row `row` aqua and the other rows plain.
     void highlight(int row);
+    /// The rows' state by the forms' code: 0 empty them, restore their colours and enable
+    /// them; 2 restore and enable; 3 restore and disable; 4 enable; 5 disable; 11..13 show
+    /// `rightAnswer` and colour row 1..3. Codes below 4 also hide `rightAnswer`.
+    void setState(int code, QWidget* rightAnswer);
     /// While set, moving the mouse over a row does not highlight it (the right answer is
     /// being shown in its colour).
     void setHighlightBlocked(bool blocked) { m_highlightBlocked = blocked; }

@@ -312,7 +312,9 @@ void EndingPanel::showEnding(Engine& e, int u)
         const QString path = n >= 1 && n <= 999
                                  ? e.materialPath("\\BILD\\" + catalogue::endingPictureFile(n))
                                  : QString();
-        if (path.isEmpty() || !picture.load(path)) {
+        if (!path.isEmpty())
+            picture = loadBitmap(path);
+        if (picture.isNull()) {
             Image1->hide();
             return;
         }

@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QString>
 #include <QWidget>
 
@@ -69,6 +70,15 @@ constexpr int scaled(int value, int screenScale)
 inline QString colourStyle(const QColor& c)
 {
     return QStringLiteral("color: %1; background: transparent;").arg(c.name());
+}
+
+/// A label named `name` (its object name) in text colour `colour`, child of `parent`.
+inline QLabel* colouredLabel(const QString& name, const QColor& colour, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setStyleSheet(colourStyle(colour));
+    return label;
 }
 
 } // namespace vindra::look
