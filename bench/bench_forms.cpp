@@ -15,6 +15,9 @@
 #include "platform/screen.h"
 
 #include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
 
 #include <benchmark/benchmark.h>
 
@@ -61,6 +64,16 @@ QByteArray fileFor(const QByteArray& form)
     return {};
 }
 
+/// The exercise code a menu button sets for `form` instead of a data file (the word lists).
+int codeFor(const QByteArray& form)
+{
+    for (const catalogue::Menu& m : catalogue::menus())
+        for (const catalogue::MenuButton& b : m.buttons)
+            if (b.exerciseCode != 0 && form == b.target)
+                return b.exerciseCode;
+    return 0;
+}
+
 std::unique_ptr<QDialog> open(const QByteArray& name, const QByteArray& file)
 {
     Fixture& f = fixture();
@@ -68,9 +81,22 @@ std::unique_ptr<QDialog> open(const QByteArray& name, const QByteArray& file)
     if (!file.isEmpty()) {
         f.engine.setCurrentFileName(file);
         f.engine.Kolla(file);
+    } else if (const int code = codeFor(name)) {
+        f.engine.item.exerciseCode = static_cast<quint16>(code);
     }
     auto form = programFormCreators()[name](f.engine, f.services, nullptr);
     form->show();
+    // A form that starts with a picker of lists is measured to its first word: the first
+    // list, then a name.
+    if (auto* picker = form->findChild<QListWidget*>(QStringLiteral("ListBox1"));
+        picker && picker->isVisible()) {
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QApplication::sendEvent(picker, &enter);
+        if (auto* pupil = form->findChild<QLineEdit*>(QStringLiteral("Edit2"))) {
+            pupil->setText(QStringLiteral("Anna"));
+            QApplication::sendEvent(pupil, &enter);
+        }
+    }
     QApplication::processEvents();
     return form;
 }

@@ -24,6 +24,7 @@
 #include "games/klock.h"
 #include "games/seinu.h"
 #include "games/stegra.h"
+#include "words/dinaord.h"
 #include "words/listu.h"
 
 namespace vindra {
@@ -56,6 +57,7 @@ const QHash<QByteArray, FormCreator>& programFormCreators()
         {"Tfive", formCreator<Tfive>()},
         {"TBildvis", formCreator<TBildvis>()},
         {"TBilden", formCreator<TBilden>()},
+        {"TDinaOrd", formCreator<TDinaOrd>()},
     };
     return forms;
 }

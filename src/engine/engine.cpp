@@ -283,7 +283,11 @@ QString Engine::localPath(const QByteArray& directory, const QByteArray& relativ
 
 QString Engine::highScorePath(const QByteArray& dataFileName) const
 {
-    const QByteArray name = highscore::fileNameFor(dataFileName);
+    return scoreListPath(highscore::fileNameFor(dataFileName));
+}
+
+QString Engine::scoreListPath(const QByteArray& name) const
+{
     if (dirs.score.isEmpty())
         return localPath(dirs.hardDisk, "\\RESULTAT\\" + name);
     return localPath(dirs.score, name);

@@ -6,6 +6,7 @@
 #include "protocolview.h"
 #include "random.h"
 #include "session.h"
+#include "wordlist.h"
 #include "worksheet.h"
 
 #include <QByteArray>
@@ -340,6 +341,7 @@ public:
     /// Item counts and draw positions of the companion files, by name in capitals.
     QHash<QByteArray, CacheSlot> companionCache;
     Worksheet worksheet; ///< the collected worksheet and its numbering
+    WordLists wordLists; ///< the word lists' counts and errors, kept for the run
     std::array<int, kPermutationSize + 1> permutation{}; ///< positions 1..1000
 
     QByteArray rulePageName; ///< the rule page shown last; kept between openings
@@ -355,6 +357,9 @@ public:
     /// without its extension + ".ENR", or, without a score directory, the hard-disk
     /// directory + "\RESULTAT\" + that name.
     QString highScorePath(const QByteArray& dataFileName) const;
+    /// The local path of high-score list `fileName` in the score directory (or, without
+    /// one, in the hard-disk directory's "\RESULTAT").
+    QString scoreListPath(const QByteArray& fileName) const;
 
     int screenScale = 100; ///< percent
     int layoutUnit = 0;    ///< pixels

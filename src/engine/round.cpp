@@ -40,10 +40,13 @@ void RoundSession::setLength(int length)
     s().sessionLength = s().savedSessionLength = std::max(1, length);
 }
 
-void RoundSession::drawItem()
+bool RoundSession::drawItem()
 {
     Engine& e = m_engine;
-    if (s().correctionRound) {
+    if (m_source) {
+        if (!m_source->draw(s().correctionRound))
+            return false;
+    } else if (s().correctionRound) {
         e.haemtafel(e.item.currentFileName, Engine::kReAskError);
     } else if (CacheSlot* slot = e.currentCacheSlot()) {
         e.item.currentItemNumber =
@@ -53,6 +56,7 @@ void RoundSession::drawItem()
     e.str_postarray(e.item.currentItemLine);
     resetTicks();
     m_answerDue = mode() != SessionMode::Worksheet;
+    return true;
 }
 
 void RoundSession::record(bool right, bool helpUsed, bool changesErrorList)
@@ -60,12 +64,16 @@ void RoundSession::record(bool right, bool helpUsed, bool changesErrorList)
     Engine& e = m_engine;
     m_answerDue = false;
     s().lastAnswerRight = right;
-    if (right) {
-        if (!helpUsed)
-            ++s().rightCount;
-        if (s().correctionRound && changesErrorList)
+    if (right && !helpUsed)
+        ++s().rightCount;
+    if (!changesErrorList)
+        return;
+    if (m_source) {
+        m_source->record(right, s().correctionRound);
+    } else if (right) {
+        if (s().correctionRound)
             e.haemtafel(e.item.currentFileName, Engine::kRemoveError);
-    } else if (changesErrorList) {
+    } else {
         e.haemtafel(e.item.currentFileName,
                     s().correctionRound ? Engine::kMoveErrorToBack : Engine::kRecordError);
     }
@@ -183,6 +191,8 @@ void RoundSession::resetTicks()
 
 int RoundSession::errorCountOfFile() const
 {
+    if (m_source)
+        return m_source->errorCount();
     const CacheSlot* slot = m_engine.currentCacheSlot();
     return slot ? slot->errorCount : 0;
 }

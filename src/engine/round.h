@@ -6,6 +6,22 @@ namespace vindra {
 
 class Engine;
 
+/// Where a round's items come from and where its errors are kept. Without one, a round draws
+/// from the current data file through the data-file cache and keeps its errors in the
+/// engine's error list; the word-list trainer gives its own lists and error list.
+class ItemSource {
+public:
+    virtual ~ItemSource() = default;
+    /// Makes the next item the current item line: the oldest recorded error in a correction
+    /// round, else the next draw. False when there is nothing to draw from yet.
+    virtual bool draw(bool correctionRound) = 0;
+    /// Keeps the answer to the current item in the error list: a wrong answer is recorded
+    /// (or a re-asked error moved to the back), a right one removes a re-asked error.
+    virtual void record(bool right, bool correctionRound) = 0;
+    /// The recorded errors of what is being asked.
+    virtual int errorCount() const = 0;
+};
+
 /// What a round of an exercise does with its counts, the error list, the item draw and the
 /// diagnosis hand-over, without any window: the rules every exercise form shares. The state
 /// itself stays engine-wide (Engine::session), because the opener and the protocol read it
@@ -24,10 +40,14 @@ public:
     /// than a round has); a new round after this one has the same length.
     void setLength(int length);
 
+    /// Draws from `source` instead of the data-file cache (not owned; null: the cache).
+    void setItemSource(ItemSource* source) { m_source = source; }
+
     /// The next item becomes the current item line and its fields: the oldest recorded error
     /// of this file in a correction round, else the next draw of the file's random order.
-    /// An answer is due from now on (outside worksheet mode).
-    void drawItem();
+    /// An answer is due from now on (outside worksheet mode). False, and nothing changes,
+    /// when the item source has nothing to draw from.
+    bool drawItem();
 
     /// Whether the item on screen still waits for its answer. Cleared by the answer and by
     /// the end of the round, so an answer given twice (or after the ending) is never counted.
@@ -89,6 +109,7 @@ private:
     void practisePassed();
 
     Engine& m_engine;
+    ItemSource* m_source = nullptr;
     bool m_answerDue = false;
     /// The diagnosis practice a correction round returns to.
     SessionMode m_practiceMode = SessionMode::Practise1;

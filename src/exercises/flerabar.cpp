@@ -136,7 +136,8 @@ TFLERBAR::TFLERBAR(Engine& engine, const Services& services, QWidget* parent)
     : ExerciseForm(engine, services, parent,
                    ButtonBarNames{QStringLiteral("Escapepanel"),
                                   {QStringLiteral("Button1"), QStringLiteral("Button2"),
-                                   QStringLiteral("Button3"), QStringLiteral("Bitbtn1")}})
+                                   QStringLiteral("Button3"), QStringLiteral("Bitbtn1")},
+                                  {}})
 {
     setObjectName(QStringLiteral("FLERBAR"));
     Escapepanel = ExerciseForm::Panel1;

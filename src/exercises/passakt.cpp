@@ -73,7 +73,8 @@ TPassAkt::TPassAkt(Engine& engine, const Services& services, QWidget* parent)
     : ExerciseForm(engine, services, parent,
                    ButtonBarNames{QStringLiteral("Panel9"),
                                   {QStringLiteral("Button1"), QStringLiteral("Button2"),
-                                   QStringLiteral("Button3"), QStringLiteral("Bitbtn1")}})
+                                   QStringLiteral("Button3"), QStringLiteral("Bitbtn1")},
+                                  {}})
 {
     setObjectName(QStringLiteral("PassAkt"));
     Label3 = makeLabel(QStringLiteral("Label3"), look::kBlue, this);

@@ -387,7 +387,8 @@ void PraisePanel::RitaLovord(const QString& line, int u)
 
 // ---- Button bar ------------------------------------------------------------------------------
 
-ButtonBar::ButtonBar(const ButtonBarNames& names, QWidget* form) : QFrame(form)
+ButtonBar::ButtonBar(const ButtonBarNames& names, QWidget* form)
+    : QFrame(form), m_captions(names.captions)
 {
     setObjectName(names.panel);
     look::setLiesOnTop(this); // the bar comes up in front of the form's controls
@@ -426,7 +427,12 @@ void ButtonBar::fitCaptions()
 
 void ButtonBar::setCaptions(bool swedish)
 {
-    if (swedish) {
+    if (m_captions.size() == 4) {
+        correctErrors->setText(m_captions[0]);
+        continueButton->setText(m_captions[1]);
+        leave->setText(m_captions[2]);
+        settings->setText(m_captions[3]);
+    } else if (swedish) {
         correctErrors->setText(QStringLiteral("&Rätta felen"));
         continueButton->setText(QStringLiteral("&Fortsätta"));
         leave->setText(QStringLiteral("&Avbryt"));

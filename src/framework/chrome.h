@@ -143,6 +143,8 @@ struct ButtonBarNames {
     QString panel = QStringLiteral("Panel1");
     QStringList buttons = {QStringLiteral("Button1"), QStringLiteral("Button2"),
                            QStringLiteral("Button3"), QStringLiteral("Button4")};
+    /// Four captions of a bar of its own, in place of the English or Swedish set.
+    QStringList captions;
 };
 
 /// The navy button bar shown at the end of a round and on a pause: correct errors,
@@ -165,6 +167,8 @@ public:
 
 private:
     void fitCaptions();
+
+    QStringList m_captions;
 };
 
 /// An answer box: Enter hands the answer on, Esc asks for a pause, and Ctrl+S or Alt+S

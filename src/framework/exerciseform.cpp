@@ -63,10 +63,7 @@ ExerciseForm::ExerciseForm(Engine& engine, const Services& services, QWidget* pa
     hooks.addItemLines = [this](const QByteArray& prefix, WorksheetSend how) {
         worksheetItemLines(prefix, how);
     };
-    hooks.itemCount = [this] {
-        const CacheSlot* slot = m_engine.currentCacheSlot();
-        return slot ? slot->itemCount : 0;
-    };
+    hooks.itemCount = [this] { return worksheetItemCount(); };
     hooks.closeForm = [this] { accept(); };
     hooks.startBlock = [this](WorksheetSend how) { worksheetStartBlock(how); };
     SkrivutHelaPanelen->setHooks(std::move(hooks));
@@ -97,8 +94,7 @@ QString ExerciseForm::text(const QByteArray& cp1252)
 void ExerciseForm::FormCreate()
 {
     Engine& e = m_engine;
-    e.item.exerciseCode = Engine::GeProgramtal(e.item.currentFileName);
-    Panel1->settings->setEnabled(true);
+    e.item.exerciseCode = exerciseCodeAtCreation();
     Inled();
     Panel1->setCaptions(swedishCaptions());
 
@@ -162,6 +158,11 @@ void ExerciseForm::FormCreate()
     NyPost();
 }
 
+quint16 ExerciseForm::exerciseCodeAtCreation() const
+{
+    return Engine::GeProgramtal(m_engine.item.currentFileName);
+}
+
 void ExerciseForm::Inled()
 {
     const int W = screen().width();
@@ -217,7 +218,8 @@ void ExerciseForm::stopWaits()
 
 void ExerciseForm::NyPost()
 {
-    m_round.drawItem();
+    if (!m_round.drawItem())
+        return;
     stopWaits();
     Panel1->correctErrors->setEnabled(false);
     Panel1->hide();
@@ -254,7 +256,7 @@ void ExerciseForm::answerChecked(bool right, bool changesErrorList)
     if (!m_round.answerDue())
         return;
     m_round.record(right, m_helpUsed != 0, changesErrorList);
-    if (showsProgressBoxes(mode())) {
+    if (showsProgressBoxes(mode()) && hasProgressBoxes()) {
         Aster1->setRutNummer(Aster1->RutNummer() == Aster1->MaxAntalRutor() ? 0
                                                                             : Aster1->RutNummer() + 1);
         if (!right)
@@ -332,7 +334,7 @@ void ExerciseForm::Avslutning()
         accept();
         return;
     }
-    if (ending.praise)
+    if (ending.praise && praisesRound())
         LovordPanel->showPraise(m_engine, unit());
     Panel1->present(ending.offerCorrection);
 }
@@ -352,7 +354,7 @@ void ExerciseForm::TestOverSkrift()
 
 void ExerciseForm::NyStartaAster(bool show)
 {
-    if (!show) {
+    if (!show || !hasProgressBoxes()) {
         // Without boxes the column is hidden, so that the diagnosis panel stands alone there.
         Aster1->setVisa(false);
         Aster1->hide();
@@ -380,7 +382,6 @@ void ExerciseForm::Button1Click()
     NyStartaAster(true);
     newRoundControls(true);
     Panel1->hide();
-    Panel1->settings->setEnabled(true);
     NyPost();
     setAnswerActive(true);
 }
@@ -405,7 +406,6 @@ void ExerciseForm::Button2Click()
     }
     setAnswerActive(true);
     rensa();
-    Panel1->settings->setEnabled(true);
     setHelpEnabled(true);
 }
 
@@ -488,6 +488,12 @@ void ExerciseForm::worksheetItemLines(const QByteArray& prefix, WorksheetSend)
         prefix, item.fields[1],
         worksheet::UtSkriftSvar(item.fields[2], item.fields, item.alternativesCount,
                                 item.fieldCount));
+}
+
+int ExerciseForm::worksheetItemCount() const
+{
+    const CacheSlot* slot = m_engine.currentCacheSlot();
+    return slot ? slot->itemCount : 0;
 }
 
 void ExerciseForm::worksheetStartBlock(WorksheetSend)

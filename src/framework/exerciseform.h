@@ -76,6 +76,9 @@ public:
 protected:
     // ---- Hooks: what a form may change. Every one has a default except showItem(). ----
 
+    /// The exercise code the form runs under, set at creation. Default: the code of the
+    /// current data file's name.
+    virtual quint16 exerciseCodeAtCreation() const;
     /// Lays out the shared pieces for the screen. A form that moves one of them calls the
     /// base first.
     virtual void Inled();
@@ -122,6 +125,10 @@ protected:
     /// Whether the ending shows the ending picture with its caption (a form whose own
     /// picture fills the screen, such as the clock, has none).
     virtual bool showsEndingPicture() const { return true; }
+    /// Whether a good practice round ends with a praise line.
+    virtual bool praisesRound() const { return true; }
+    /// Whether practice rounds mark each answer in the column of progress boxes.
+    virtual bool hasProgressBoxes() const { return true; }
     /// Swedish captions on the button bar.
     virtual bool swedishCaptions() const { return false; }
     /// Whether the settings button opens the dialog in worksheet mode.
@@ -133,6 +140,8 @@ protected:
     /// Worksheet mode: opens a block. Default: the title from the header lines and the
     /// worksheet instruction.
     virtual void worksheetStartBlock(WorksheetSend how);
+    /// Worksheet mode: the most items the count panel offers. Default: the data file's items.
+    virtual int worksheetItemCount() const;
 
     // ---- Helpers for the forms ----
 

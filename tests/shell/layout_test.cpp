@@ -30,6 +30,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTest>
@@ -209,6 +210,21 @@ void answerWrong(ExerciseForm& form)
     }
 }
 
+/// A form that starts with a picker of lists (the word lists) is taken through it to its
+/// session: the first list, then a pupil's name where one is asked.
+void throughPicker(QDialog& form)
+{
+    auto* picker = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    if (!picker || !picker->isVisible())
+        return;
+    QTest::keyClick(picker, Qt::Key_Return);
+    auto* name = form.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    if (name && name->isVisible()) {
+        name->setText(QStringLiteral("Anna"));
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+}
+
 void tickOut(ExerciseForm& form)
 {
     for (int tick = 0; tick < 120; ++tick) {
@@ -226,11 +242,12 @@ TEST_P(Layout, EveryRegisteredFormInEveryMode)
             const char* label;
             SessionMode mode;
             QByteArray file;
+            int code = 0; ///< set by a menu button that opens the form without a file
         };
         QList<Run> runs;
         if (const catalogue::MenuButton* b = buttonFor(name)) {
-            runs.append({"practice", SessionMode::Practice, b->dataFile});
-            runs.append({"worksheet", SessionMode::Worksheet, b->dataFile});
+            runs.append({"practice", SessionMode::Practice, b->dataFile, b->exerciseCode});
+            runs.append({"worksheet", SessionMode::Worksheet, b->dataFile, b->exerciseCode});
         }
         if (const catalogue::DiagnosisSlot* s = slotFor(name)) {
             e().diagnosis.currentSlot = s->slot;
@@ -245,10 +262,16 @@ TEST_P(Layout, EveryRegisteredFormInEveryMode)
             if (!run.file.isEmpty()) {
                 e().setCurrentFileName(run.file);
                 ASSERT_TRUE(e().Kolla(run.file)) << run.file.constData();
+            } else if (run.code != 0) {
+                e().item.exerciseCode = static_cast<quint16>(run.code);
             }
             std::unique_ptr<QDialog> dialog = it.value()(e(), services, nullptr);
             auto* form = qobject_cast<ExerciseForm*>(dialog.get());
             check(*dialog, what);
+            if (form && form->findChild<QListWidget*>(QStringLiteral("ListBox1"))) {
+                throughPicker(*form);
+                check(*dialog, what + QStringLiteral(", list chosen"));
+            }
             if (!form || run.mode == SessionMode::Worksheet)
                 continue;
             answerWrong(*form);

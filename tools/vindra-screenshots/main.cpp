@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 
 #include <cstdio>
 #include <memory>
@@ -53,6 +54,33 @@ const catalogue::MenuButton* buttonFor(const QByteArray& form)
             if (b.dataFile && form == b.target)
                 return &b;
     return nullptr;
+}
+
+/// The exercise code a menu button sets for `form` instead of a data file (the word lists),
+/// 0 when none does.
+int codeFor(const QByteArray& form)
+{
+    for (const catalogue::Menu& m : catalogue::menus())
+        for (const catalogue::MenuButton& b : m.buttons)
+            if (b.exerciseCode != 0 && form == b.target)
+                return b.exerciseCode;
+    return 0;
+}
+
+/// A form that starts with a picker of lists is taken through it: the first list, a name.
+bool throughPicker(QDialog& form)
+{
+    auto* picker = form.findChild<QListWidget*>(QStringLiteral("ListBox1"));
+    if (!picker || !picker->isVisible())
+        return false;
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(picker, &enter);
+    auto* name = form.findChild<QLineEdit*>(QStringLiteral("Edit2"));
+    if (name && name->isVisible()) {
+        name->setText(QStringLiteral("Anna"));
+        QApplication::sendEvent(name, &enter);
+    }
+    return true;
 }
 
 /// True when a menu button opens `form` without a data file (the Britain windows).
@@ -141,6 +169,11 @@ int main(int argc, char* argv[])
                 shots.append({"practice", SessionMode::Practice, b->dataFile});
                 shots.append({"worksheet", SessionMode::Worksheet, b->dataFile});
             }
+            const int code = codeFor(name);
+            if (code != 0) {
+                shots.append({"practice", SessionMode::Practice, {}});
+                shots.append({"worksheet", SessionMode::Worksheet, {}});
+            }
             if (const catalogue::DiagnosisSlot* s = slotFor(name)) {
                 e.diagnosis.currentSlot = s->slot;
                 shots.append({"diagnosis", SessionMode::DiagnosisTest, s->testFile});
@@ -155,12 +188,17 @@ int main(int argc, char* argv[])
                     ++failures;
                     continue;
                 }
+                if (shot.file.isEmpty() && code != 0)
+                    e.item.exerciseCode = static_cast<quint16>(code);
                 std::unique_ptr<QDialog> form = programFormCreators()[name](e, services, nullptr);
                 form->show();
                 const QString base = out + QLatin1Char('/') + QString::fromLatin1(name) +
                                      QLatin1Char('_') + QLatin1String(shot.label);
                 failures += !save(*form, base + suffix);
-                if (shot.mode == SessionMode::Practice && !shot.file.isEmpty()) {
+                const bool picked = throughPicker(*form);
+                if (picked)
+                    failures += !save(*form, base + QStringLiteral("_chosen") + suffix);
+                if (shot.mode == SessionMode::Practice && (!shot.file.isEmpty() || picked)) {
                     // After a wrong answer: the right answer is shown.
                     for (QLineEdit* box : form->findChildren<QLineEdit*>()) {
                         if (box->isVisible() && box->isEnabled()) {
