@@ -367,6 +367,23 @@ TEST_F(DinaOrd, GeneralAndSpecialListsKeepTheirOwnState)
     EXPECT_EQ(engine->playerNames[0], QByteArray("Anna"));
 }
 
+TEST_F(DinaOrd, AnyNumberOfListsEachWithItsOwnErrors)
+{
+    // Far more lists than the picker's places of old: the last ones open and keep their own
+    // counts.
+    for (int i = 1; i <= 220; ++i)
+        inst.data(QStringLiteral("L%1.re1").arg(i, 3, 10, QLatin1Char('0')),
+                  "ett#one\ntv\xE5#two\n");
+    auto w = open(wordlist::kGeneralCode);
+    ASSERT_EQ(picker(*w).size(), 223);
+    choose(*w, QStringLiteral("L220"));
+    ASSERT_EQ(w->screenShown(), TDinaOrd::Screen::Session);
+    EXPECT_EQ(w->list().itemCount(), 2);
+    answer(*w, QStringLiteral("?"));
+    EXPECT_EQ(engine->wordLists.errorCount(w->list().key()), 1);
+    EXPECT_EQ(engine->wordLists.errorCount(wordlist::keyOf(wordlist::Kind::General, "L001.re1")), 0);
+}
+
 TEST_F(DinaOrd, OppositesHideTheInstruction)
 {
     auto w = open(wordlist::kGeneralCode);
