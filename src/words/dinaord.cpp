@@ -91,7 +91,7 @@ TDinaOrd::TDinaOrd(Engine& engine, const Services& services, QWidget* parent)
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setAccessibleName(QStringLiteral("Pick a file"));
     ListBox1->installEventFilter(this);
-    connect(ListBox1, &QListWidget::itemDoubleClicked, this, [this] { Filvald(true); });
+    connect(ListBox1, &QListWidget::itemDoubleClicked, this, &TDinaOrd::Filvald);
 
     NamnPanel = makePanel(QStringLiteral("NamnPanel"), look::kNavy, this);
     makeLabel(QStringLiteral("NamnRubrik"), NamnPanel, QStringLiteral("Type your name."))
@@ -313,6 +313,7 @@ void TDinaOrd::showScreen(Screen screen)
     NamnPanel->setVisible(screen == Screen::NameBox);
     if (screen == Screen::Picker) {
         InstruktionsLabel->hide();
+        FilPanel->clear();
         ListBox1->setFocus();
     } else if (screen == Screen::NameBox) {
         Edit2->setText(text(m_engine.playerNames[0]));
@@ -321,9 +322,8 @@ void TDinaOrd::showScreen(Screen screen)
     }
 }
 
-void TDinaOrd::Filvald(bool doubleClick)
+void TDinaOrd::Filvald()
 {
-    Q_UNUSED(doubleClick) // either way the list's own instruction is shown
     const int row = ListBox1->currentRow();
     if (m_screen != Screen::Picker || ValPanel->isHidden() || row < 0 || row >= m_files.size())
         return;
@@ -563,7 +563,7 @@ bool TDinaOrd::eventFilter(QObject* watched, QEvent* event)
         switch (key->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            Filvald(false);
+            Filvald();
             return true;
         case Qt::Key_Escape:
             done(QDialog::Rejected);

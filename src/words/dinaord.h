@@ -29,8 +29,10 @@ public:
     const WordListSource& list() const { return m_list; }
 
     // ---- Handlers of the form's own controls ----
-    /// Enter or a double-click in the picker: the selected list is opened.
-    void Filvald(bool doubleClick = false);
+    /// Enter or a double-click in the picker: the selected list is opened and read (a list
+    /// that cannot be read leaves the pupil in the picker), then the name box is shown, or in
+    /// worksheet mode the worksheet panel with the first word.
+    void Filvald();
     void Edit2KeyPress(); ///< Enter in the name box
     void Edit1KeyPress(); ///< Enter in the answer box: check the answer
     void Edit1Change();   ///< the lamp follows the typing
