@@ -7,9 +7,9 @@
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "platform/qtfontpreload.h"
+#include "platform/qtlazyprinter.h"
 #include "platform/qtlazysound.h"
 #include "platform/qtplatform.h"
-#include "platform/qtprinter.h"
 #include "platform/qttranslations.h"
 #include "shell/engel.h"
 
@@ -25,12 +25,13 @@ struct Program::Parts {
     QtTextMeasure measure;
     QtScreen screen;
     SystemClock clock;
-    // The module lies beside the program in the build tree, in its library directory when
+    // The modules lie beside the program in the build tree, in its library directory when
     // installed.
-    QtLazySoundPlayer sound{{QCoreApplication::applicationDirPath(),
-                             QCoreApplication::applicationDirPath() + QLatin1Char('/') +
-                                 QStringLiteral(VINDRA_MODULE_FROM_BIN)}};
-    QtPrinter printer; // asks the print system for nothing until the first printout
+    QStringList moduleDirs{QCoreApplication::applicationDirPath(),
+                           QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                               QStringLiteral(VINDRA_MODULE_FROM_BIN)};
+    QtLazySoundPlayer sound{moduleDirs};
+    QtLazyPrinter printer{moduleDirs, &messages};
     Services services{&messages, &measure, &screen, &clock, &sound, &printer};
     // Destroyed in the reverse order: the print queue and the printout form refer to the
     // engine, which the main window owns; all of them use the services above.

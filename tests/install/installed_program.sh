@@ -36,6 +36,11 @@ for f in scalable/apps/$icon.svg 48x48/apps/$icon.png 256x256/apps/$icon.png; do
   [ -s "$root/share/icons/hicolor/$f" ] || fail "icon $f is not installed"
 done
 
+# The modules the program loads at its first sound and its first printout.
+for module in vindra-sound vindra-print; do
+  find "$root" -path "*/vindra/$module.so" | grep -q . || fail "$module.so is not installed"
+done
+
 # The material folders and nothing else (the material's build folder holds CMake's files too).
 [ "$(ls "$root/share/vindra/material")" = "$(printf 'BILD\nDATA\nLJUD\nREGLER')" ] ||
   fail "share/vindra/material holds more than the material: $(ls "$root/share/vindra/material")"
