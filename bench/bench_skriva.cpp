@@ -29,7 +29,8 @@ struct Fixture {
         write("material/DATA/datfiler.eng", "ENG31051.DAT\n");
         QByteArray items = "$Grammatik\n$Substantiv\n$Plural\n$\xA7Skriv pluralformen.\n";
         for (int i = 1; i <= 50; ++i)
-            items += "a house on the hill number " + QByteArray::number(i) + "#houses#&the houses\n";
+            items +=
+                "a house on the hill number " + QByteArray::number(i) + "#houses#&the houses\n";
         write("material/DATA/ENG31051.DAT", items);
         engine.unitStartup(dir.path());
         engine.setTextMeasure(&measure);

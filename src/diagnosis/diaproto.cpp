@@ -6,11 +6,11 @@
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "engine/diagnosisregister.h"
+#include "framework/formregistry.h"
+#include "framework/look.h"
 #include "platform/messages.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
-#include "framework/formregistry.h"
-#include "framework/look.h"
 
 #include <QFontMetrics>
 #include <QFrame>

@@ -4,8 +4,8 @@
 
 #include "cp1252.h"
 #include "gapitem.h"
-#include "sentencefont.h"
 #include "platform/textmeasure.h"
+#include "sentencefont.h"
 
 #include <algorithm>
 

@@ -965,9 +965,12 @@ bool rulesButtonIsHelp(int exerciseCode)
 QByteArray questionPrefix(int exerciseCode)
 {
     switch (exerciseCode) {
-    case 35102: return "Ask me if I ";
-    case 35104: return "Ask me if he ";
-    default: return {};
+    case 35102:
+        return "Ask me if I ";
+    case 35104:
+        return "Ask me if he ";
+    default:
+        return {};
     }
 }
 
@@ -1050,9 +1053,9 @@ bool timedHighScore(int exerciseCode)
 
 QString gameTitle(int exerciseCode)
 {
-    static const char* const kBeLevels[] = {"Am, are, is - Easy", "Am, are, is - Medium",
+    static const char* const kBeLevels[] = {"Am, are, is - Easy",      "Am, are, is - Medium",
                                             "Am, are, is - Difficult", "Was, were - Easy",
-                                            "Was, were - Medium", "Was, were - Difficult"};
+                                            "Was, were - Medium",      "Was, were - Difficult"};
     if (exerciseCode >= 35091 && exerciseCode <= 35096)
         return QString::fromLatin1(kBeLevels[exerciseCode - 35091]);
     if (exerciseCode >= 41031 && exerciseCode <= 41033)

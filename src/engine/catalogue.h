@@ -58,14 +58,14 @@ bool readsItemLines(Format format);
 /// What the forms can show of one item: the limits a data file of a format must keep to.
 /// The forms lay out at most this much and the material checker enforces it.
 namespace limits {
-constexpr int kAnswerBoxLength = 45;   ///< characters of the written-answer form's answer box
-constexpr int kChoices = 7;            ///< choice buttons of a category or multiple-choice line
-constexpr int kChoiceLength = 30;      ///< characters of one choice
-constexpr int kWordButtons = 12;       ///< different marked words of a word-choice file
-constexpr int kBeWords = 8;            ///< different marked words of a be-game file
+constexpr int kAnswerBoxLength = 45;    ///< characters of the written-answer form's answer box
+constexpr int kChoices = 7;             ///< choice buttons of a category or multiple-choice line
+constexpr int kChoiceLength = 30;       ///< characters of one choice
+constexpr int kWordButtons = 12;        ///< different marked words of a word-choice file
+constexpr int kBeWords = 8;             ///< different marked words of a be-game file
 constexpr int kXactItemsPerLevel = 120; ///< items of one level of the number game
-constexpr int kSpeedTextLines = 29;    ///< lines of one reading-speed text
-constexpr int kHoroscopeLines = 356;   ///< lines of the horoscope text (fixed line numbers)
+constexpr int kSpeedTextLines = 29;     ///< lines of one reading-speed text
+constexpr int kHoroscopeLines = 356;    ///< lines of the horoscope text (fixed line numbers)
 } // namespace limits
 
 // ---- Per exercise code ------------------------------------------------------------------

@@ -42,15 +42,15 @@ QByteArray tenseName(char digit);
 /// What an exercise explains after a wrong answer.
 enum class Explanation {
     None,
-    MarkedIs,     ///< lower(marked part) + " är " + f2
-    EdEnding,     ///< how "-ed" is pronounced (f2 "d", "t" or "id")
-    TenseIs,      ///< f1 + " är " + lower(f2)
-    Rhyme,        ///< f1 + " rhyme" / " do not rhyme"
-    SEnding,      ///< "-s i " + f1 + " uttalas [" + lower(f2) + "]"
-    Syllables,    ///< f1 + " har " + f2 + " stavelse(r)"
-    ThemeForm,    ///< f1 + " är 1:a/2:a/3:e temaformen"
-    MarkedTense,  ///< marked part + " är " + lower(tense name)
-    Clause,       ///< f2 + " sats"
+    MarkedIs,    ///< lower(marked part) + " är " + f2
+    EdEnding,    ///< how "-ed" is pronounced (f2 "d", "t" or "id")
+    TenseIs,     ///< f1 + " är " + lower(f2)
+    Rhyme,       ///< f1 + " rhyme" / " do not rhyme"
+    SEnding,     ///< "-s i " + f1 + " uttalas [" + lower(f2) + "]"
+    Syllables,   ///< f1 + " har " + f2 + " stavelse(r)"
+    ThemeForm,   ///< f1 + " är 1:a/2:a/3:e temaformen"
+    MarkedTense, ///< marked part + " är " + lower(tense name)
+    Clause,      ///< f2 + " sats"
 };
 
 /// The explanation lines after a wrong answer (cp1252); the second is mostly empty, both

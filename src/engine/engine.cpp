@@ -17,7 +17,10 @@ namespace vindra {
 
 namespace {
 
-QString u(const QByteArray& cp) { return cp1252::toUnicode(cp); }
+QString u(const QByteArray& cp)
+{
+    return cp1252::toUnicode(cp);
+}
 
 bool endsWithSeparator(const QByteArray& s)
 {
@@ -129,8 +132,8 @@ bool Engine::buildDataFileList()
             return false;
         }
     }
-    for (const QByteArray& n : sortedNames(files::listMatching(u(dir), QStringLiteral("EN*.DAT")),
-                                           kCacheSlots))
+    for (const QByteArray& n :
+         sortedNames(files::listMatching(u(dir), QStringLiteral("EN*.DAT")), kCacheSlots))
         dataFiles << n.left(kFileNameWidth);
     return true;
 }
@@ -145,8 +148,8 @@ void Engine::buildPraiseFileList()
             return;
         }
     }
-    for (const QByteArray& n : sortedNames(
-             files::listMatching(u(dir), QStringLiteral("REOM*.LOV")), kMaxPraiseFiles))
+    for (const QByteArray& n :
+         sortedNames(files::listMatching(u(dir), QStringLiteral("REOM*.LOV")), kMaxPraiseFiles))
         praise.names << n.left(kFileNameWidth);
 }
 
@@ -169,7 +172,8 @@ void Engine::engineReset(int first, int last)
     for (int v = first; v <= last; ++v)
         unused << v;
     for (int pos = first; pos <= last; ++pos) {
-        const auto i = static_cast<qsizetype>(m_random.below(static_cast<std::uint32_t>(unused.size())));
+        const auto i =
+            static_cast<qsizetype>(m_random.below(static_cast<std::uint32_t>(unused.size())));
         permutation[static_cast<size_t>(pos)] = unused.takeAt(i);
     }
 
@@ -202,9 +206,10 @@ void Engine::checkDirectories()
         return;
 
     const QByteArray fallback = dirs.hardDisk + "\\RESULTAT";
-    message(MessageKind::Plain, "Katalogen " + dirs.results +
-                                    " \xE4r skrivskyddad. Programmet f\xF6rs\xF6ker nu med katalogen " +
-                                    fallback + " i st\xE4llet");
+    message(MessageKind::Plain,
+            "Katalogen " + dirs.results +
+                " \xE4r skrivskyddad. Programmet f\xF6rs\xF6ker nu med katalogen " + fallback +
+                " i st\xE4llet");
     if (!files::isDir(u(fallback))) {
         message(MessageKind::Plain, "Katalogen " + fallback + " finns inte.");
         return;
@@ -271,7 +276,8 @@ void Engine::Skaltest(int screenWidth, const TextMeasure& measure, int screenHei
     if (screenHeight > 0 && scale > screenHeight * 100 / kMenuColumnHeight)
         scale = screenHeight * 100 / kMenuColumnHeight;
     screenScale = scale;
-    layoutUnit = measure.width(QStringLiteral("L"), FontSpec{QStringLiteral("Arial"), 12, false, true});
+    layoutUnit =
+        measure.width(QStringLiteral("L"), FontSpec{QStringLiteral("Arial"), 12, false, true});
 }
 
 // ---- Data files -----------------------------------------------------------------------------

@@ -74,7 +74,7 @@ struct PraiseFiles {
     QList<QByteArray> names; ///< names()[i - 1] is position i
     std::array<int, 21> lineCount{};
     std::array<int, 21> nextDraw{};
-    int index = 0;      ///< position of the praise file in use
+    int index = 0;       ///< position of the praise file in use
     QByteArray fileName; ///< the praise file chosen for the round just ended
 };
 
@@ -326,7 +326,6 @@ public:
     /// and time; sets the record-changed flag and lets the protocol redraw (and save).
     void diagnosback(int value);
 
-
     // ---- Engine-wide state (read and written by the forms) -------------------------------
 
     Directories dirs;
@@ -334,9 +333,9 @@ public:
     ItemState item;
     SessionState session;
     DiagnosisState diagnosis;
-    QList<QByteArray> dataFiles; ///< dataFiles[i - 1] is position i (1..200)
+    QList<QByteArray> dataFiles;                    ///< dataFiles[i - 1] is position i (1..200)
     std::array<CacheSlot, kCacheSlots + 1> cache{}; ///< slots 1..200
-    QList<ErrorEntry> errors;                        ///< oldest first, at most 400
+    QList<ErrorEntry> errors;                       ///< oldest first, at most 400
     PraiseFiles praise;
     /// Item counts and draw positions of the companion files, by name in capitals.
     QHash<QByteArray, CacheSlot> companionCache;

@@ -222,8 +222,7 @@ SaveResult save(const QString& path, const Entry& entry, Kind kind, recordfile::
         c.bytes = encode(p.rows);
         return true;
     };
-    result.status =
-        recordfile::rewrite(path, lockPathFor(path), change, error, {}, lockWaitMs);
+    result.status = recordfile::rewrite(path, lockPathFor(path), change, error, {}, lockWaitMs);
     return result;
 }
 

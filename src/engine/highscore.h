@@ -21,8 +21,8 @@
 namespace vindra::highscore {
 
 constexpr int kRecordSize = 34;
-constexpr int kTableSize = 100;   ///< entries of a list
-constexpr int kNameLength = 21;   ///< characters of a name in the file
+constexpr int kTableSize = 100;          ///< entries of a list
+constexpr int kNameLength = 21;          ///< characters of a name in the file
 constexpr int kNoPlace = kTableSize + 1; ///< the grid row of an entry that gets no place
 constexpr quint16 kMaxScore = 65535;
 

@@ -45,7 +45,8 @@ QList<QByteArray> adjust(const QList<QByteArray>& lines)
         // last line, not a "$" line (it would be removed) and not an empty line (a paragraph
         // break).
         const qsizetype position = out.size();
-        const bool nextJoinable = i + 2 < n && !lines[i + 1].isEmpty() && !lines[i + 1].startsWith('$');
+        const bool nextJoinable =
+            i + 2 < n && !lines[i + 1].isEmpty() && !lines[i + 1].startsWith('$');
         if (position > boundary && !line.isEmpty() && line.size() < kShortLine &&
             !endsSentence(line) && nextJoinable) {
             out << line + ' ' + lines[i + 1];

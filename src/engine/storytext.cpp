@@ -85,7 +85,8 @@ QList<int> shuffled(int n, Random& random)
     for (int i = 0; i < n; ++i)
         order.append(i);
     for (int i = n - 1; i > 0; --i)
-        std::swap(order[i], order[static_cast<int>(random.below(static_cast<std::uint32_t>(i + 1)))]);
+        std::swap(order[i],
+                  order[static_cast<int>(random.below(static_cast<std::uint32_t>(i + 1)))]);
     return order;
 }
 
@@ -168,8 +169,7 @@ RevealStory readRevealStory(const QList<QByteArray>& lines, int n)
 bool RevealGame::drop(int slot, int entry)
 {
     ++m_attempts;
-    if (slot < 0 || slot >= m_story.cells.size() || entry < 0 ||
-        entry >= m_story.wordList.size())
+    if (slot < 0 || slot >= m_story.cells.size() || entry < 0 || entry >= m_story.wordList.size())
         return false;
     RevealSlot& s = m_story.cells[slot];
     // A slot already shown takes nothing more: a second "the" dropped on the first would
@@ -365,10 +365,9 @@ QByteArray Album::next(Random& random)
 {
     if (!usable())
         return {};
-    const bool exhausted = std::any_of(m_sections.begin(), m_sections.end(),
-                                       [this](const QList<QByteArray>& s) {
-                                           return m_counter >= s.size();
-                                       });
+    const bool exhausted =
+        std::any_of(m_sections.begin(), m_sections.end(),
+                    [this](const QList<QByteArray>& s) { return m_counter >= s.size(); });
     if (!m_shuffled || exhausted) {
         for (size_t i = 0; i < m_sections.size(); ++i)
             m_order[i] = shuffled(static_cast<int>(m_sections[i].size()), random);

@@ -52,9 +52,9 @@ QByteArray revealMask(const QByteArray& word);
 QByteArray slotWord(const QByteArray& word);
 
 struct RevealSlot {
-    QByteArray full;    ///< as written, punctuation included; empty for a filler slot
-    QByteArray word;    ///< `full` without its final punctuation
-    QByteArray shown;   ///< the mask, or the word once revealed
+    QByteArray full;     ///< as written, punctuation included; empty for a filler slot
+    QByteArray word;     ///< `full` without its final punctuation
+    QByteArray shown;    ///< the mask, or the word once revealed
     bool isWord = false; ///< to be revealed (not a filler, not a dash)
     bool revealed = false;
 };
@@ -180,8 +180,7 @@ class Album {
 public:
     static constexpr int kLastPhoto = 20;
 
-    explicit Album(std::array<QList<QByteArray>, 3> sections = {})
-        : m_sections(std::move(sections))
+    explicit Album(std::array<QList<QByteArray>, 3> sections = {}) : m_sections(std::move(sections))
     {
     }
     /// Every section has a line.
@@ -263,8 +262,7 @@ QList<int> drawSentenceLines(int sign, Random& random);
 /// The horoscope text: the chosen lines (numbers counted from 1, every line of the file
 /// counting) in file order, then the closing lines of the sign ("$" lines right after its
 /// range, at most three, shown without the "$"). Lines missing from the file are not shown.
-QList<QByteArray> horoscope(const QList<QByteArray>& fileLines, int sign,
-                            const QList<int>& chosen);
+QList<QByteArray> horoscope(const QList<QByteArray>& fileLines, int sign, const QList<int>& chosen);
 
 struct WordEntry {
     QByteArray word;

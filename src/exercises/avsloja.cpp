@@ -73,8 +73,8 @@ Tavsloj::Tavsloj(Engine& engine, const Services& services, QWidget* parent)
     GroupBox1 = new QGroupBox(QStringLiteral("Välj träningstyp"), Panel4);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     storygames::setTextColour(GroupBox1, look::kYellow);
-    RadioButton1 = new QRadioButton(QStringLiteral("Flytta givna ord till\nrätt plats i texten."),
-                                    GroupBox1);
+    RadioButton1 =
+        new QRadioButton(QStringLiteral("Flytta givna ord till\nrätt plats i texten."), GroupBox1);
     RadioButton1->setObjectName(QStringLiteral("RadioButton1"));
     RadioButton2 = new QRadioButton(QStringLiteral("Gissa orden."), GroupBox1);
     RadioButton2->setObjectName(QStringLiteral("RadioButton2"));
@@ -215,7 +215,8 @@ void Tavsloj::layoutWindow()
         l->setMinimumSize(QFontMetrics(counter).horizontalAdvance(QStringLiteral("100 %")) + 24,
                           QFontMetrics(counter).height() + 16);
     }
-    const int nameWidth = QFontMetrics(Names[0]->font()).horizontalAdvance(QStringLiteral("Mmmmmmmm:"));
+    const int nameWidth =
+        QFontMetrics(Names[0]->font()).horizontalAdvance(QStringLiteral("Mmmmmmmm:"));
     for (QLabel* l : Names)
         l->setFixedWidth(nameWidth);
 }

@@ -38,11 +38,13 @@ Tberaetta::Tberaetta(Engine& engine, const Services& services, QWidget* parent)
     TitlePanel = new QLabel(QStringLiteral("Tell a story"), this);
     TitlePanel->setObjectName(QStringLiteral("Panel1"));
     TitlePanel->setAlignment(Qt::AlignCenter);
-    TitlePanel->setStyleSheet(QStringLiteral("background: #800000; color: yellow; border: 3px solid red;"));
+    TitlePanel->setStyleSheet(
+        QStringLiteral("background: #800000; color: yellow; border: 3px solid red;"));
 
     ChoicePanel = new QWidget(this);
     ChoicePanel->setObjectName(QStringLiteral("Panel3"));
-    HintLabel = new QLabel(QStringLiteral("Hit PageUp or PageDown to change starters"), ChoicePanel);
+    HintLabel =
+        new QLabel(QStringLiteral("Hit PageUp or PageDown to change starters"), ChoicePanel);
     HintLabel->setObjectName(QStringLiteral("Label4"));
     SpeedButton2 = new QToolButton(ChoicePanel);
     SpeedButton2->setObjectName(QStringLiteral("SpeedButton2"));
@@ -76,7 +78,8 @@ Tberaetta::Tberaetta(Engine& engine, const Services& services, QWidget* parent)
     Panel2->setObjectName(QStringLiteral("Panel2"));
     storygames::setFill(Panel2, Qt::white);
     auto* lines = new QVBoxLayout(Panel2);
-    for (auto [label, name] : {std::pair{&Label1, "Label1"}, {&Label2, "Label2"}, {&Label3, "Label3"}}) {
+    for (auto [label, name] :
+         {std::pair{&Label1, "Label1"}, {&Label2, "Label2"}, {&Label3, "Label3"}}) {
         *label = new QLabel(Panel2);
         (*label)->setObjectName(QString::fromLatin1(name));
         lines->addWidget(*label);
@@ -91,8 +94,9 @@ Tberaetta::Tberaetta(Engine& engine, const Services& services, QWidget* parent)
     Panel5->setObjectName(QStringLiteral("Panel5"));
     auto* help = new QVBoxLayout(Panel5);
     int n = 9;
-    for (const char* t : {"Hit Enter after every line.", "Enter after an empty line ends the story.",
-                          "In the end you can print the whole story."}) {
+    for (const char* t :
+         {"Hit Enter after every line.", "Enter after an empty line ends the story.",
+          "In the end you can print the whole story."}) {
         auto* l = new QLabel(QString::fromLatin1(t), Panel5);
         l->setObjectName(QStringLiteral("Label%1").arg(n++));
         storygames::setTextColour(l, look::kMaroon);
@@ -238,7 +242,8 @@ void Tberaetta::Edit1KeyPress()
         return;
     }
     const int unit = m_engine.layoutUnit;
-    const QList<QByteArray> parts = storygames::wrapText(m_engine, 0, m_areaWidth - 2 * unit, typed);
+    const QList<QByteArray> parts =
+        storygames::wrapText(m_engine, 0, m_areaWidth - 2 * unit, typed);
     QByteArray line = parts.value(0);
     QByteArray rest;
     if (parts.size() > 1) {

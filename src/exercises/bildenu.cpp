@@ -182,9 +182,8 @@ void TBilden::Edit1KeyPress()
     if (!m_round.answerDue())
         return;
     setAnswerActive(false);
-    const bool ok = m_engine.svarstest(m_engine.item.fields[2],
-                                       cp1252::fromUnicode(Edit1->text()), 3) ==
-                    Engine::kAnswerRight;
+    const bool ok = m_engine.svarstest(m_engine.item.fields[2], cp1252::fromUnicode(Edit1->text()),
+                                       3) == Engine::kAnswerRight;
     if (!ok)
         SvarsLabel->show();
     answerChecked(ok);

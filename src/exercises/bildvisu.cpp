@@ -119,9 +119,8 @@ void TBildvis::placeQuestionArea()
     const int top = u / 2;
     const int roomWidth = right - (header().geometry().right() + 1 + u);
     const int roomHeight = SvensktOrd->y() - u / 2 - top;
-    const double scale =
-        std::min({std::max(1.0, H / 768.0), double(roomWidth) / kPictureWidth,
-                  double(roomHeight) / kPictureHeight});
+    const double scale = std::min({std::max(1.0, H / 768.0), double(roomWidth) / kPictureWidth,
+                                   double(roomHeight) / kPictureHeight});
     const QSize picture(std::max(1, int(kPictureWidth * scale)),
                         std::max(1, int(kPictureHeight * scale)));
     m_pictureRoom = QRect(QPoint(right - picture.width() + 1, top), picture);
@@ -166,9 +165,9 @@ void TBildvis::showItem()
     fields.alternativesCount = item.alternativesCount;
     const picture::QuizItem quiz = picture::readQuiz(fields);
     const int n = static_cast<int>(quiz.names.size());
-    const QList<int> order =
-        reading::drawOrder(n, [this](int k) { return static_cast<int>(m_engine.random().below(
-                                                  static_cast<std::uint32_t>(k))); });
+    const QList<int> order = reading::drawOrder(n, [this](int k) {
+        return static_cast<int>(m_engine.random().below(static_cast<std::uint32_t>(k)));
+    });
     QStringList texts;
     for (int pos = 0; pos < n; ++pos) {
         texts << text(quiz.names[order[pos] - 1]);
@@ -221,8 +220,8 @@ void TBildvis::showPicture()
         return;
     }
     if (picture.size() != m_pictureRoom.size())
-        picture = picture.scaled(m_pictureRoom.size(), Qt::KeepAspectRatio,
-                                 Qt::SmoothTransformation);
+        picture =
+            picture.scaled(m_pictureRoom.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
     Image2->setPixmap(picture);
     Image2->setGeometry(m_pictureRoom.right() + 1 - picture.width(), m_pictureRoom.y(),
                         picture.width(), picture.height());
@@ -232,9 +231,9 @@ void TBildvis::showPicture()
 void TBildvis::showSongButton()
 {
     const bool spoken = m_engine.settings.SOUNDS == 1 || m_engine.settings.SOUNDS == 3;
-    HoraLjudetButton->setVisible(
-        m_birds && spoken && mode() != SessionMode::Worksheet && !m_round.state().roundOver() &&
-        !catalogue::birdSongFile(code(), shownItemNumber()).isEmpty());
+    HoraLjudetButton->setVisible(m_birds && spoken && mode() != SessionMode::Worksheet &&
+                                 !m_round.state().roundOver() &&
+                                 !catalogue::birdSongFile(code(), shownItemNumber()).isEmpty());
 }
 
 void TBildvis::Paneler(int code)

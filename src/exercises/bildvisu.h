@@ -73,7 +73,7 @@ private:
     bool m_showingRight = false;
     bool m_songPlayed = false;
     bool m_birds = false;
-    QRect m_pictureRoom; ///< where the picture stands, right-aligned at the top
+    QRect m_pictureRoom;           ///< where the picture stands, right-aligned at the top
     std::array<int, 3> m_rowTop{}; ///< rows 1..3, from the top
     int m_box = 0;                 ///< height of a row, width of a number box
     int m_altLeft = 0;             ///< left edge of the alternative boxes

@@ -89,14 +89,15 @@ TDiktam::TDiktam(Engine& engine, const Services& services, QWidget* parent)
     lampknapp->setAccessibleName(QStringLiteral("Show if letter is wrong"));
     lampknapp->hide();
     connect(lampknapp, &QPushButton::clicked, this, &TDiktam::LampknappClick);
-    LampShape = new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"),
-                         this);
+    LampShape =
+        new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"), this);
     connect(LampShape, &Lamp::pressed, this, &TDiktam::LampShapeMouseDown);
 
-    UpprepaButton = makeButton(QStringLiteral("UpprepaButton"),
-                               QStringLiteral("&Repeat the word  -- F2"));
+    UpprepaButton =
+        makeButton(QStringLiteral("UpprepaButton"), QStringLiteral("&Repeat the word  -- F2"));
     BaraHoraButton = makeButton(QStringLiteral("BaraHoraButton"), QStringLiteral("Only &hear"));
-    BaraseordetButton = makeButton(QStringLiteral("BaraseordetButton"), QStringLiteral("Only &see"));
+    BaraseordetButton =
+        makeButton(QStringLiteral("BaraseordetButton"), QStringLiteral("Only &see"));
     SeochHoraButton =
         makeButton(QStringLiteral("SeochHoraButton"), QStringLiteral("&Both see and hear"));
     connect(UpprepaButton, &QPushButton::clicked, this, &TDiktam::UpprepaButtonClick);
@@ -123,8 +124,10 @@ TDiktam::TDiktam(Engine& engine, const Services& services, QWidget* parent)
     SeIntervalLabel = makeLabel(QStringLiteral("SeIntervalLabel"), this);
     SeIntervalLabel->setText(QStringLiteral("Exposure time:"));
 
-    m_blinkTimer = new FormTimer(QStringLiteral("BlinkTimer"), [this] { BlinkTimerTimer(); }, this);
-    Timer5 = new FormTimer(QStringLiteral("Timer5"), [this] { Timer5Timer(); }, this);
+    m_blinkTimer = new FormTimer(
+        QStringLiteral("BlinkTimer"), [this] { BlinkTimerTimer(); }, this);
+    Timer5 = new FormTimer(
+        QStringLiteral("Timer5"), [this] { Timer5Timer(); }, this);
 }
 
 QByteArray TDiktam::rightAnswer() const
@@ -210,8 +213,9 @@ void TDiktam::placeQuestionArea()
     m_lampOffered = m_buttons && mode() == SessionMode::Practice;
     m_lampOn = false;
     const bool asking = mode() != SessionMode::Worksheet;
-    for (QWidget* w : {static_cast<QWidget*>(BaraHoraButton), static_cast<QWidget*>(BaraseordetButton),
-                       static_cast<QWidget*>(SeochHoraButton)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(BaraHoraButton), static_cast<QWidget*>(BaraseordetButton),
+          static_cast<QWidget*>(SeochHoraButton)})
         w->setVisible(m_buttons && asking);
     UpprepaButton->setVisible(asking);
     lampknapp->setVisible(m_lampOffered);

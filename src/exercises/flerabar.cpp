@@ -9,8 +9,8 @@
 
 #include <QFile>
 #include <QFocusEvent>
-#include <QKeyEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -248,8 +248,8 @@ void TFLERBAR::Hittapreppar()
         return; // no buttons: the exercise cannot be answered, but it opens
     // The material checker keeps a file to the buttons there are; a word beyond them gets
     // none.
-    m_lower = wordchoice::markedWords(datafile::splitLines(f.readAll()),
-                                      catalogue::limits::kWordButtons);
+    m_lower =
+        wordchoice::markedWords(datafile::splitLines(f.readAll()), catalogue::limits::kWordButtons);
     for (const QByteArray& word : m_lower) {
         m_upper.append(firstUpper(word));
         m_longestWord = std::max(m_longestWord, static_cast<int>(word.size()));
@@ -281,8 +281,8 @@ void TFLERBAR::layOutButtons()
 
 void TFLERBAR::NollaLabeller()
 {
-    for (QLabel* l : {Label4, Label5, Label6, Label8, Label9, Label10, KorrektSvarLabel,
-                      EfterdelLabel}) {
+    for (QLabel* l :
+         {Label4, Label5, Label6, Label8, Label9, Label10, KorrektSvarLabel, EfterdelLabel}) {
         l->clear();
         l->hide();
     }

@@ -106,7 +106,8 @@ void ZodiacPicture::paintEvent(QPaintEvent*)
     face.setBold(true);
     p.setFont(face);
     p.setPen(QColor(120, 40, 0));
-    p.drawText(QRectF(sun.x() - 66, sun.y() - 20, 132, 40), Qt::AlignCenter, QStringLiteral("ZODIAC"));
+    p.drawText(QRectF(sun.x() - 66, sun.y() - 20, 132, 40), Qt::AlignCenter,
+               QStringLiteral("ZODIAC"));
 
     // The signs, each in its square.
     const auto signs = storytext::signs();
@@ -205,7 +206,8 @@ Thoroskop::Thoroskop(Engine& engine, const Services& services, QWidget* parent)
         b->installEventFilter(this);
     }
 
-    connect(Image1, &ZodiacPicture::clicked, this, [this](QPoint at) { Image1MouseDown(at.x(), at.y()); });
+    connect(Image1, &ZodiacPicture::clicked, this,
+            [this](QPoint at) { Image1MouseDown(at.x(), at.y()); });
     connect(ListBox3, &QListWidget::currentRowChanged, this, [this] { ListBox3Click(); });
     connect(ListBox3, &QListWidget::itemDoubleClicked, this, [this] { Horoscoptext(); });
     connect(Button1, &QPushButton::clicked, this, &Thoroskop::Button1Click);
@@ -262,10 +264,11 @@ void Thoroskop::layoutWindow()
     const int listWidth = W - listLeft - margin;
     QFont listFont = storygames::arialPixels(m_engine, 18, false);
     // The list shrinks its font until the widest row fits.
-    while (listFont.pixelSize() > 8 &&
-           QFontMetrics(listFont).horizontalAdvance(QStringLiteral("SAGITTARUS  NOV 23 -  DEC 21")) +
-                   QFontMetrics(listFont).horizontalAdvance(QLatin1Char(' ')) * 8 >
-               listWidth - 12)
+    while (
+        listFont.pixelSize() > 8 &&
+        QFontMetrics(listFont).horizontalAdvance(QStringLiteral("SAGITTARUS  NOV 23 -  DEC 21")) +
+                QFontMetrics(listFont).horizontalAdvance(QLatin1Char(' ')) * 8 >
+            listWidth - 12)
         listFont.setPixelSize(listFont.pixelSize() - 1);
     ListBox3->setFont(listFont);
     const int rowH = QFontMetrics(listFont).height() + 4;
@@ -284,7 +287,8 @@ void Thoroskop::layoutWindow()
     Memo1->setGeometry(inner, inner, panelW - 2 * inner, panelH - 3 * inner - buttonH);
     int x = inner;
     for (QPushButton* b : {Button3, BitBtn1, Button1}) {
-        const int bw = QFontMetrics(plain).horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 40;
+        const int bw =
+            QFontMetrics(plain).horizontalAdvance(b->text().remove(QLatin1Char('&'))) + 40;
         b->setGeometry(x, panelH - inner - buttonH, bw, buttonH);
         x += bw + inner;
     }
@@ -309,7 +313,8 @@ void Thoroskop::StjLista()
     int widest = 0;
     for (const storytext::Sign& sign : storytext::signs()) {
         const QList<QByteArray> f = QByteArray(sign.listText).split('#');
-        widest = std::max(widest, QFontMetrics(ListBox3->font()).horizontalAdvance(text(f.value(0))));
+        widest =
+            std::max(widest, QFontMetrics(ListBox3->font()).horizontalAdvance(text(f.value(0))));
     }
     const int column = std::max(100, widest * 100 / std::max(1, m_engine.screenScale) + 12);
     for (const storytext::Sign& sign : storytext::signs()) {
@@ -359,7 +364,8 @@ void Thoroskop::Horoscoptext()
     if (!storygames::readDataText(m_engine, m_file, lines))
         return;
     const QList<int> chosen = storytext::drawSentenceLines(sign, m_engine.random());
-    QStringList shown{QStringLiteral("   ") + QString::fromLatin1(storytext::signs()[static_cast<size_t>(sign)].name)};
+    QStringList shown{QStringLiteral("   ") +
+                      QString::fromLatin1(storytext::signs()[static_cast<size_t>(sign)].name)};
     for (const QByteArray& l : storytext::horoscope(lines, sign, chosen))
         shown << text(l);
     Memo1->setPlainText(shown.join(QLatin1Char('\n')));
@@ -399,7 +405,8 @@ void Thoroskop::Button3Click()
     }
     Memo2->setPlainText(rows.join(QLatin1Char('\n')));
     const QSize screen = storygames::screenSize(m_services);
-    const int scrollBar = Memo2->verticalScrollBar() ? Memo2->verticalScrollBar()->sizeHint().width() : 16;
+    const int scrollBar =
+        Memo2->verticalScrollBar() ? Memo2->verticalScrollBar()->sizeHint().width() : 16;
     const int width = std::min(screen.width() - 40, widest + 55 + scrollBar);
     Panel2->setGeometry(screen.width() - width - 20, Panel1->y(), width, Panel1->height());
     const int buttonH = Button2->fontMetrics().height() + 12;
@@ -446,7 +453,9 @@ void Thoroskop::BitBtn1Click()
         while (printer.textWidth(rest) > room) {
             int cut = rest.size();
             while (cut > 1 && printer.textWidth(rest.left(cut)) > room)
-                cut = rest.lastIndexOf(QLatin1Char(' '), cut - 1) > 0 ? rest.lastIndexOf(QLatin1Char(' '), cut - 1) : cut - 1;
+                cut = rest.lastIndexOf(QLatin1Char(' '), cut - 1) > 0
+                          ? rest.lastIndexOf(QLatin1Char(' '), cut - 1)
+                          : cut - 1;
             lines << rest.left(cut);
             rest = rest.mid(cut).trimmed();
         }

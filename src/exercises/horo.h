@@ -21,7 +21,11 @@ class ZodiacPicture : public QWidget {
     Q_OBJECT
 public:
     explicit ZodiacPicture(QWidget* parent) : QWidget(parent) {}
-    void setSign(int sign) { m_sign = sign; update(); }
+    void setSign(int sign)
+    {
+        m_sign = sign;
+        update();
+    }
     int sign() const { return m_sign; }
     /// A point of the widget in the picture's own pixels (772 × 618).
     QPoint toPicture(QPoint widgetPoint) const;

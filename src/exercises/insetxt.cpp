@@ -118,19 +118,17 @@ void TInseTxt::placeQuestionArea()
     const QFont buttonFont = font(19, true);
     SeTextButton->setFont(buttonFont);
     const int buttonHeight = QFontMetrics(buttonFont).height() + 12;
-    const int buttonWidth = std::max(14 * u, QFontMetrics(buttonFont).horizontalAdvance(
-                                                 QStringLiteral("To the questions")) +
-                                                 4 * u);
+    const int buttonWidth = std::max(
+        14 * u,
+        QFontMetrics(buttonFont).horizontalAdvance(QStringLiteral("To the questions")) + 4 * u);
     SeTextButton->setGeometry(left, Panel1->y() - buttonHeight - u / 2, buttonWidth, buttonHeight);
     Edit1->setGeometry(SeTextButton->geometry().right() + u, SeTextButton->y(), u, u);
 
     // The text covers the screen from the instruction (or the worksheet box) down to just
     // above the button, a layout unit from each.
-    const int textTop = mode() == SessionMode::Worksheet
-                            ? SkrivutOverskrift->geometry().bottom() + 1 + u
-                            : insTop;
-    TextPanel1->setGeometry(left, textTop, m_questionRight - left,
-                            SeTextButton->y() - u - textTop);
+    const int textTop =
+        mode() == SessionMode::Worksheet ? SkrivutOverskrift->geometry().bottom() + 1 + u : insTop;
+    TextPanel1->setGeometry(left, textTop, m_questionRight - left, SeTextButton->y() - u - textTop);
     QFont textFont = font(14);
     Memo1->setFont(textFont);
 
@@ -217,9 +215,9 @@ void TInseTxt::showItem()
     fields.alternativesCount = item.alternativesCount;
     // A line without alternatives still shows one row, so that the round can go on.
     const int n = std::max(1, reading::alternativesOf(fields));
-    const QList<int> order =
-        reading::drawOrder(n, [this](int k) { return static_cast<int>(m_engine.random().below(
-                                                  static_cast<std::uint32_t>(k))); });
+    const QList<int> order = reading::drawOrder(n, [this](int k) {
+        return static_cast<int>(m_engine.random().below(static_cast<std::uint32_t>(k)));
+    });
     QStringList texts;
     for (int pos = 0; pos < n; ++pos) {
         const int alternative = order[pos];
@@ -275,12 +273,12 @@ void TInseTxt::RaettTest(int row, int button)
     }
     // Nothing is answered while the right answer is shown, nor a question that is not on
     // the screen.
-    if (!m_round.answerDue() || m_showingRight || m_textVisible || row < 1 ||
-        row > m_rows->count())
+    if (!m_round.answerDue() || m_showingRight || m_textVisible || row < 1 || row > m_rows->count())
         return;
-    const bool right = row == m_rightRow ||
-                       m_engine.svarstest(rightAnswer(), cp1252::fromUnicode(m_rows->alternative(row)),
-                                          1) == Engine::kAnswerRight;
+    const bool right =
+        row == m_rightRow ||
+        m_engine.svarstest(rightAnswer(), cp1252::fromUnicode(m_rows->alternative(row)), 1) ==
+            Engine::kAnswerRight;
     setAnswerActive(false);
     if (!right) {
         Paneler(10 + m_rightRow);

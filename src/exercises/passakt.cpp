@@ -178,8 +178,8 @@ int TPassAkt::showQuestion()
 
     // The line split measures in its own 14-point type: the room is narrowed by the ratio of
     // the two sizes, so that the lines fit in the form's larger type.
-    const int room = (screen().width() - Aster1->width() - 2 * unit() - left) * 14 /
-                     m_questionPoints;
+    const int room =
+        (screen().width() - Aster1->width() - 2 * unit() - left) * 14 / m_questionPoints;
     m_engine.dela_mening(left, left + room, item.fields[1], 2);
     const QByteArray first = m_engine.sentenceLines[1];
     const QByteArray second = m_engine.sentenceLines[2];
@@ -358,7 +358,7 @@ void TPassAkt::playItemSound()
     if (!m_soundFlag || (sounds != 1 && sounds != 3))
         return;
     const int n = m_engine.session.correctionRound ? m_engine.item.reAskedItemNumber
-                                                    : m_engine.item.currentItemNumber;
+                                                   : m_engine.item.currentItemNumber;
     if (n < 1 || n >= 1000)
         return; // items from 1000 on have no sound
     m_engine.SpelaUppWavLjud(catalogue::itemSoundFile(m_engine.soundPrefix, n));

@@ -69,12 +69,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-    QLabel* Label3 = nullptr; ///< the whole question line (blue)
-    QLabel* Label4 = nullptr; ///< before the highlighted part (blue)
-    QLabel* Label5 = nullptr; ///< the highlighted part (green)
-    QLabel* Label6 = nullptr; ///< after the highlighted part (blue)
-    QLabel* Label7 = nullptr; ///< explanation after a wrong answer (maroon)
-    QLabel* Label8 = nullptr; ///< its second line
+    QLabel* Label3 = nullptr;        ///< the whole question line (blue)
+    QLabel* Label4 = nullptr;        ///< before the highlighted part (blue)
+    QLabel* Label5 = nullptr;        ///< the highlighted part (green)
+    QLabel* Label6 = nullptr;        ///< after the highlighted part (blue)
+    QLabel* Label7 = nullptr;        ///< explanation after a wrong answer (maroon)
+    QLabel* Label8 = nullptr;        ///< its second line
     QLabel* Oversattlabel = nullptr; ///< the translation (green)
     QLabel* templabel = nullptr;     ///< measures button texts; never shown
     QFrame* Valpanel = nullptr;      ///< the choice buttons' panel, named "Panel1"

@@ -204,7 +204,8 @@ void TPrank::Edit1KeyPress()
 {
     if (m_story < 0 || Panel3->isHidden())
         return;
-    const int count = storytext::wordsToAsk(m_stories.at(m_story).gaps[static_cast<size_t>(m_kind)]);
+    const int count =
+        storytext::wordsToAsk(m_stories.at(m_story).gaps[static_cast<size_t>(m_kind)]);
     const QByteArray word = cp1252::fromUnicode(Edit1->text()).trimmed();
     if (count > 0) {
         // A gap is filled with a word: an empty Enter asks again.
@@ -234,7 +235,8 @@ void TPrank::SlumpaOrd()
     // the exercises share is left alone.
     for (QList<QByteArray>& table : m_words) {
         const QList<QByteArray> before = table;
-        const QList<int> order = storytext::shuffled(static_cast<int>(before.size()), m_engine.random());
+        const QList<int> order =
+            storytext::shuffled(static_cast<int>(before.size()), m_engine.random());
         for (qsizetype i = 0; i < before.size(); ++i)
             table[i] = before.at(order.at(i));
     }

@@ -61,8 +61,8 @@ TSKRIV::TSKRIV(Engine& engine, const Services& services, QWidget* parent)
     lampknapp->setToolTip(QStringLiteral("Show if letter is wrong"));
     lampknapp->setAccessibleName(QStringLiteral("Show if letter is wrong"));
     connect(lampknapp, &QPushButton::clicked, this, &TSKRIV::LampknappClick);
-    LampShape = new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"),
-                         this);
+    LampShape =
+        new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"), this);
     connect(LampShape, &Lamp::pressed, this, &TSKRIV::LampShapeMouseDown);
 }
 

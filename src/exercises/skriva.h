@@ -38,10 +38,10 @@ protected:
     QLabel* FrageLabel1 = nullptr;
     QLabel* FrageLabel2 = nullptr;
     AnswerBox* Edit1 = nullptr;
-    QLabel* Label4 = nullptr; ///< shown with the answer box while asking; holds no text
-    QLabel* Label5 = nullptr; ///< the right answer
-    QLabel* Label6 = nullptr; ///< help text of the rules button
-    QLabel* Label7 = nullptr; ///< help text of the more-help button
+    QLabel* Label4 = nullptr;       ///< shown with the answer box while asking; holds no text
+    QLabel* Label5 = nullptr;       ///< the right answer
+    QLabel* Label6 = nullptr;       ///< help text of the rules button
+    QLabel* Label7 = nullptr;       ///< help text of the more-help button
     QPushButton* BitBtn2 = nullptr; ///< "&Rules" (or "&Help", "&Regler")
     QPushButton* BitBtn3 = nullptr; ///< "&More help"
     QPushButton* lampknapp = nullptr;

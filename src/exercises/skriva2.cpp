@@ -81,8 +81,10 @@ Tskriv2::Tskriv2(Engine& engine, const Services& services, QWidget* parent)
     connect(Regelknapp, &QPushButton::clicked, this, &Tskriv2::RegelknappClick);
     connect(Lampknapp, &QPushButton::clicked, this, &Tskriv2::LampknappClick);
 
-    LampShape1 = new Lamp(QStringLiteral("LampShape1"), QStringLiteral("Click here to disappear"), this);
-    LampShape2 = new Lamp(QStringLiteral("LampShape2"), QStringLiteral("Click here to disappear"), this);
+    LampShape1 =
+        new Lamp(QStringLiteral("LampShape1"), QStringLiteral("Click here to disappear"), this);
+    LampShape2 =
+        new Lamp(QStringLiteral("LampShape2"), QStringLiteral("Click here to disappear"), this);
     connect(LampShape1, &Lamp::pressed, this, &Tskriv2::LampShapeMouseDown);
     connect(LampShape2, &Lamp::pressed, this, &Tskriv2::LampShapeMouseDown);
 }
@@ -127,8 +129,8 @@ void Tskriv2::placeQuestionArea()
 
     InstruktionsLabel->move(header().x(), header().geometry().bottom() + 1 + 4);
     const int left = InstruktionsLabel->x();
-    for (QLabel* l : {FrageLabel1, FrageLabel2, SvarsLabel1, SvarsLabel2, SvenskaLabel,
-                      HjalpLabel, Label6, Label9}) {
+    for (QLabel* l : {FrageLabel1, FrageLabel2, SvarsLabel1, SvarsLabel2, SvenskaLabel, HjalpLabel,
+                      Label6, Label9}) {
         l->setFont(font(19, true));
         l->setText(QStringLiteral("Xg"));
         l->adjustSize();
@@ -298,9 +300,8 @@ void Tskriv2::Edit2KeyPress()
         return;
     Lampknapp->setEnabled(false);
     m_awaitingSecond = false;
-    const bool secondRight =
-        m_engine.svarstestPart(field(3), cp1252::fromUnicode(Edit2->text()), 2, 1) ==
-        Engine::kAnswerRight;
+    const bool secondRight = m_engine.svarstestPart(field(3), cp1252::fromUnicode(Edit2->text()), 2,
+                                                    1) == Engine::kAnswerRight;
     if (!secondRight)
         SvarsLabel2->show();
     if (Edit2->hasFocus())
@@ -432,10 +433,8 @@ void Tskriv2::colourLamps()
 {
     if (!colorsLamp(mode()))
         return;
-    LampShape1->showGood(
-        m_engine.GreenRedTest(cp1252::fromUnicode(Edit1->text()), field(2)) == 1);
-    LampShape2->showGood(
-        m_engine.GreenRedTest(cp1252::fromUnicode(Edit2->text()), field(3)) == 1);
+    LampShape1->showGood(m_engine.GreenRedTest(cp1252::fromUnicode(Edit1->text()), field(2)) == 1);
+    LampShape2->showGood(m_engine.GreenRedTest(cp1252::fromUnicode(Edit2->text()), field(3)) == 1);
 }
 
 void Tskriv2::LampknappClick()

@@ -49,7 +49,8 @@ protected:
     void worksheetStartBlock(WorksheetSend how) override;
 
     QLabel* FrageLabel1 = nullptr;
-    QLabel* FrageLabel2 = nullptr; ///< an empty place holder; layout A shows it after the first answer
+    QLabel* FrageLabel2 =
+        nullptr; ///< an empty place holder; layout A shows it after the first answer
     AnswerBox* Edit1 = nullptr;
     AnswerBox* Edit2 = nullptr;
     QLabel* SvarsLabel1 = nullptr; ///< the right first answer

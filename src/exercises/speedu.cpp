@@ -134,7 +134,8 @@ TSpeed::TSpeed(Engine& engine, const Services& services, QWidget* parent)
     main->addWidget(LeftPanel);
     main->addWidget(PaintBox1, 1);
 
-    Timer1 = new FormTimer(QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
+    Timer1 = new FormTimer(
+        QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
     Timer1->setInterval(0);
 
     connect(Button1, &QPushButton::clicked, this, &TSpeed::Button1Click);
@@ -171,8 +172,11 @@ void TSpeed::layoutWindow()
         w->setFont(plain);
     for (QLabel* l : {Label8, Label9, Label10})
         l->setFont(storygames::arialPixels(m_engine, 16));
-    Panel1->findChild<QLabel*>(QStringLiteral("Intro1"))->setFont(storygames::arialPixels(m_engine, 30));
-    LeftPanel->setFixedWidth(std::max(screen.width() / 4, QFontMetrics(plain).horizontalAdvance(QStringLiteral("Beräknad läshastighet")) + 24));
+    Panel1->findChild<QLabel*>(QStringLiteral("Intro1"))
+        ->setFont(storygames::arialPixels(m_engine, 30));
+    LeftPanel->setFixedWidth(std::max(
+        screen.width() / 4,
+        QFontMetrics(plain).horizontalAdvance(QStringLiteral("Beräknad läshastighet")) + 24));
     PaintBox1->setFont(storygames::arialPixels(m_engine, 16, false));
 }
 

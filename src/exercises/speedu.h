@@ -23,7 +23,11 @@ class SpeedArea : public QWidget {
     Q_OBJECT
 public:
     explicit SpeedArea(QWidget* parent) : QWidget(parent) {}
-    void setText(const storytext::Eraser* eraser) { m_eraser = eraser; update(); }
+    void setText(const storytext::Eraser* eraser)
+    {
+        m_eraser = eraser;
+        update();
+    }
     /// Pixels from one line to the next.
     int lineStep() const;
 

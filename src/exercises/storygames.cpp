@@ -68,7 +68,7 @@ bool readDataText(Engine& engine, const QByteArray& name, QList<QByteArray>& lin
 QByteArray currentFile(const Engine& engine, const char* fallback)
 {
     return engine.item.currentFileName.isEmpty() ? QByteArray(fallback)
-                                                  : engine.item.currentFileName;
+                                                 : engine.item.currentFileName;
 }
 
 QList<QByteArray> wrapText(Engine& engine, int left, int right, const QByteArray& text)

@@ -33,7 +33,8 @@ TStorygin::TStorygin(Engine& engine, const Services& services, QWidget* parent)
     rubrik = new QLabel(QStringLiteral("STORYGIN"), Header);
     rubrik->setObjectName(QStringLiteral("rubrik"));
     rubrik->setAlignment(Qt::AlignCenter);
-    rubrik->setStyleSheet(QStringLiteral("background: #000080; color: yellow; border-radius: 10px;"));
+    rubrik->setStyleSheet(
+        QStringLiteral("background: #000080; color: yellow; border-radius: 10px;"));
     auto* header = new QVBoxLayout(Header);
     header->setContentsMargins(8, 8, 8, 8);
     header->addWidget(rubrik);
@@ -43,7 +44,8 @@ TStorygin::TStorygin(Engine& engine, const Services& services, QWidget* parent)
     storygames::setFill(info, Qt::white);
     auto* intro = new QVBoxLayout(info);
     int n = 1;
-    for (const char* t : {"I have thousands of", "photos in my album.", "Let's look at some of", "them."}) {
+    for (const char* t :
+         {"I have thousands of", "photos in my album.", "Let's look at some of", "them."}) {
         auto* l = new QLabel(QString::fromLatin1(t), info);
         l->setObjectName(QStringLiteral("Label%1").arg(n++));
         storygames::setTextColour(l, look::kNavy);

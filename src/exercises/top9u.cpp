@@ -63,9 +63,11 @@ Ttop9::Ttop9(Engine& engine, const Services& services, QWidget* parent)
         return b;
     };
 
-    Panel1 = panel("Panel1", {QStringLiteral("Hello,"), QStringLiteral("My name is Sevra. I like magic"),
-                              QStringLiteral("experiments. We'll soon make one."),
-                              QStringLiteral("Be serious now and tell me your"), QStringLiteral("real name.")});
+    Panel1 =
+        panel("Panel1",
+              {QStringLiteral("Hello,"), QStringLiteral("My name is Sevra. I like magic"),
+               QStringLiteral("experiments. We'll soon make one."),
+               QStringLiteral("Be serious now and tell me your"), QStringLiteral("real name.")});
     auto* nameRow = new QHBoxLayout;
     auto* nameCaption = new QLabel(QStringLiteral("Your name is:"), Panel1);
     nameCaption->setObjectName(QStringLiteral("Label6"));
@@ -82,15 +84,18 @@ Ttop9::Ttop9(Engine& engine, const Services& services, QWidget* parent)
     const QStringList boyOrGirl{QStringLiteral("Well, now I feel embarrassed."),
                                 QStringLiteral("I am not very good at names"),
                                 QStringLiteral("so you have to tell me if you"),
-                                QStringLiteral("are a boy or a girl."), QString(),
-                                QStringLiteral("   PRESS B FOR BOY"), QStringLiteral("   PRESS G FOR GIRL")};
+                                QStringLiteral("are a boy or a girl."),
+                                QString(),
+                                QStringLiteral("   PRESS B FOR BOY"),
+                                QStringLiteral("   PRESS G FOR GIRL")};
     Panel2 = panel("Panel2", boyOrGirl);
     Button2 = leave(Panel2, "Button2");
     Panel2->layout()->addWidget(Button2);
 
-    Panel3 = panel("Panel3", {QStringLiteral("Thank you! Now think of the nine"), QString(),
-                              QStringLiteral("Write their names, one on each line."), QString(),
-                              QStringLiteral("Press Continue when you are ready.")},
+    Panel3 = panel("Panel3",
+                   {QStringLiteral("Thank you! Now think of the nine"), QString(),
+                    QStringLiteral("Write their names, one on each line."), QString(),
+                    QStringLiteral("Press Continue when you are ready.")},
                    &Panel3Lines);
     Button4 = new QPushButton(QStringLiteral("&Continue"), Panel3);
     Button4->setObjectName(QStringLiteral("Button4"));
@@ -269,7 +274,8 @@ void Ttop9::showGroups()
 
 void Ttop9::Button6KeyPress(int key)
 {
-    const char c = key >= Qt::Key_1 && key <= Qt::Key_3 ? static_cast<char>('1' + key - Qt::Key_1) : 0;
+    const char c =
+        key >= Qt::Key_1 && key <= Qt::Key_3 ? static_cast<char>('1' + key - Qt::Key_1) : 0;
     if (m_trick.stage() == 1) {
         m_trick.firstAnswer(c);
         showGroups();
@@ -286,8 +292,7 @@ void Ttop9::SkrivDet()
     if (NameLabel->isVisible())
         return;
     Panel5->hide();
-    const QString path =
-        m_engine.materialPath("\\BILD\\" + catalogue::endingPictureFile(1));
+    const QString path = m_engine.materialPath("\\BILD\\" + catalogue::endingPictureFile(1));
     QPixmap picture;
     if (files::isFile(path) && picture.load(files::resolve(path)))
         Background->setPixmap(picture);
@@ -299,7 +304,8 @@ void Ttop9::SkrivDet()
         l->resize(fm.horizontalAdvance(l->text()) + 24, fm.height() + 8);
     }
     const int middle = screen.height() / 2;
-    NameLabel->move((screen.width() - NameLabel->width()) / 2, middle - NameLabel->height() / 2 - 50);
+    NameLabel->move((screen.width() - NameLabel->width()) / 2,
+                    middle - NameLabel->height() / 2 - 50);
     FavouriteLabel->move((screen.width() - FavouriteLabel->width()) / 2,
                          middle + NameLabel->height() - FavouriteLabel->height() / 2 - 40);
     NameLabel->show();
@@ -308,7 +314,8 @@ void Ttop9::SkrivDet()
     FavouriteLabel->raise();
     const QFontMetrics fm(Button7->font());
     const QSize b(fm.horizontalAdvance(QStringLiteral("Leave")) + 40, fm.height() + 12);
-    Button7->setGeometry((screen.width() - b.width()) / 2, screen.height() - b.height() - 2, b.width(), b.height());
+    Button7->setGeometry((screen.width() - b.width()) / 2, screen.height() - b.height() - 2,
+                         b.width(), b.height());
     Button7->show();
     Button7->raise();
     Button7->setFocus();

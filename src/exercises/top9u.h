@@ -25,10 +25,10 @@ public:
     Ttop9(Engine& engine, const Services& services, QWidget* parent = nullptr);
 
     void FormCreate();
-    void Edit1KeyPress();        ///< Enter in the name field
+    void Edit1KeyPress();          ///< Enter in the name field
     void Button2KeyPress(int key); ///< boy or girl
-    void Button4Click();         ///< "&Continue"
-    void Edit2KeyPress();        ///< Enter in a name row
+    void Button4Click();           ///< "&Continue"
+    void Edit2KeyPress();          ///< Enter in a name row
     void Button6KeyPress(int key); ///< the group of the favourite
 
     const storytext::TopNine& trick() const { return m_trick; }

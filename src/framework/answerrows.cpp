@@ -149,7 +149,8 @@ void AnswerRows::highlight(int row)
 void AnswerRows::colourRow(int row, const QColor& colour)
 {
     const auto i = static_cast<size_t>(row - 1);
-    for (QWidget* w : {static_cast<QWidget*>(NrPanel[i]), static_cast<QWidget*>(AlternativPanel[i])}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(NrPanel[i]), static_cast<QWidget*>(AlternativPanel[i])}) {
         QPalette pal = w->palette();
         pal.setColor(QPalette::Window, colour);
         w->setPalette(pal);

@@ -3,9 +3,9 @@
 #include <QColor>
 #include <QFont>
 #include <QObject>
-#include <QWidget>
 #include <QRect>
 #include <QStringList>
+#include <QWidget>
 
 #include <array>
 

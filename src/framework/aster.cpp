@@ -11,10 +11,10 @@ namespace vindra {
 
 namespace {
 
-const QColor kPalette[] = {
-    QColor(0, 128, 0),   QColor(0, 0, 128),   QColor(128, 0, 128), QColor(0, 128, 128),
-    QColor(255, 0, 0),   QColor(0, 255, 0),   QColor(255, 255, 0), QColor(255, 0, 255),
-    QColor(0, 255, 255), QColor(0, 0, 255)};
+const QColor kPalette[] = {QColor(0, 128, 0),   QColor(0, 0, 128),   QColor(128, 0, 128),
+                           QColor(0, 128, 128), QColor(255, 0, 0),   QColor(0, 255, 0),
+                           QColor(255, 255, 0), QColor(255, 0, 255), QColor(0, 255, 255),
+                           QColor(0, 0, 255)};
 
 constexpr int kAngleSteps[] = {45, 36, 30, 26, 20, 18, 15, 9};
 
@@ -56,8 +56,8 @@ TAster::TAster(int screenHeight, QWidget* parent) : QWidget(parent)
 
 void TAster::chooseLooks()
 {
-    m_random.seed(static_cast<std::uint32_t>(
-        std::chrono::steady_clock::now().time_since_epoch().count()));
+    m_random.seed(
+        static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count()));
     auto draw = [this](int n) { return static_cast<int>(m_random() % static_cast<unsigned>(n)); };
     for (size_t i = 0; i < 11; ++i) {
         m_outline[i] = draw(9);
@@ -145,8 +145,9 @@ void TAster::updateDescription()
     for (int i = 1; i <= m_rutNummer && i <= 10; ++i)
         marks << (m_right[static_cast<size_t>(i)] ? QStringLiteral("right")
                                                   : QStringLiteral("wrong"));
-    setAccessibleDescription(QStringLiteral("%1 of %2").arg(m_rutNummer).arg(m_max) +
-                             (marks.isEmpty() ? QString() : QStringLiteral(": ") + marks.join(QStringLiteral(", "))));
+    setAccessibleDescription(
+        QStringLiteral("%1 of %2").arg(m_rutNummer).arg(m_max) +
+        (marks.isEmpty() ? QString() : QStringLiteral(": ") + marks.join(QStringLiteral(", "))));
 }
 
 void TAster::paintEvent(QPaintEvent*)
@@ -202,7 +203,6 @@ void TAster::paintEvent(QPaintEvent*)
     p.setPen(Qt::black);
     for (int b = 0; b < M; ++b)
         p.drawRect(QRect(0, b * S, W - 1, S - 1)); // the outline lies inside the box
-
 }
 
 } // namespace vindra

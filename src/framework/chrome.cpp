@@ -3,8 +3,8 @@
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "engine/engine.h"
-#include "platform/files.h"
 #include "look.h"
+#include "platform/files.h"
 #include "platform/qtpicture.h"
 
 #include <QFontMetrics>
@@ -184,8 +184,7 @@ void HeaderBox::RitaOverskriften(const QByteArray& line1, const QByteArray& line
 
 namespace {
 const QStringList kDiagnosisCaptions = {QStringLiteral("Diagnosis: Test"),
-                                        QStringLiteral("Practise 1"),
-                                        QStringLiteral("Practise 2")};
+                                        QStringLiteral("Practise 1"), QStringLiteral("Practise 2")};
 }
 
 DiagnosisCaption::DiagnosisCaption(QWidget* form)
@@ -211,10 +210,18 @@ void DiagnosisCaption::place(int right, int top, int minWidth, int height)
 void DiagnosisCaption::TestOverSkrift(SessionMode mode)
 {
     switch (mode) {
-    case SessionMode::DiagnosisTest: DiagLabel1->setText(kDiagnosisCaptions[0]); break;
-    case SessionMode::Practise1: DiagLabel1->setText(kDiagnosisCaptions[1]); break;
-    case SessionMode::Practise2: DiagLabel1->setText(kDiagnosisCaptions[2]); break;
-    default: hide(); return;
+    case SessionMode::DiagnosisTest:
+        DiagLabel1->setText(kDiagnosisCaptions[0]);
+        break;
+    case SessionMode::Practise1:
+        DiagLabel1->setText(kDiagnosisCaptions[1]);
+        break;
+    case SessionMode::Practise2:
+        DiagLabel1->setText(kDiagnosisCaptions[2]);
+        break;
+    default:
+        hide();
+        return;
     }
     show();
 }
@@ -243,9 +250,9 @@ void DiagnosisPanel::place(int right, int top, int minWidth, int u)
     // need in the form's font.
     const QFontMetrics fm(DiagLabel2->font());
     const int lineHeight = std::max(2 * u, fm.height());
-    const int textWidth =
-        std::max({fm.horizontalAdvance(DiagLabel2->text()), fm.horizontalAdvance(DiagLabel4->text()),
-                  fm.horizontalAdvance(QStringLiteral("20/20"))});
+    const int textWidth = std::max({fm.horizontalAdvance(DiagLabel2->text()),
+                                    fm.horizontalAdvance(DiagLabel4->text()),
+                                    fm.horizontalAdvance(QStringLiteral("20/20"))});
     const int width = std::max(minWidth, textWidth + 16 + fm.averageCharWidth() * 2);
     const int boxHeight = 2 * lineHeight + u;
     setGeometry(right - width, top, width, 2 * boxHeight + u);

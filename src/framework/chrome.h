@@ -53,8 +53,8 @@ public:
     void setMode(SessionMode mode);
     /// Draws up to three header lines (cp1252), each shrunk one point at a time until it
     /// fits: one line at 30 points, two at 20, a third two points smaller.
-    void RitaOverskriften(const QByteArray& line1, const QByteArray& line2,
-                          const QByteArray& line3, int unit);
+    void RitaOverskriften(const QByteArray& line1, const QByteArray& line2, const QByteArray& line3,
+                          int unit);
 
     RoundedBox* OverskriftInnerShape = nullptr;
     QLabel* Overs1Label = nullptr;

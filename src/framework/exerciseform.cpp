@@ -46,8 +46,8 @@ ExerciseForm::ExerciseForm(Engine& engine, const Services& services, QWidget* pa
     LovordPanel = new PraisePanel(this);
 
     Panel1 = new ButtonBar(barNames, this);
-    for (QPushButton* b : {Panel1->correctErrors, Panel1->continueButton, Panel1->leave,
-                           Panel1->settings})
+    for (QPushButton* b :
+         {Panel1->correctErrors, Panel1->continueButton, Panel1->leave, Panel1->settings})
         b->setFont(font(19, true));
     connect(Panel1->correctErrors, &QPushButton::clicked, this, &ExerciseForm::Button1Click);
     connect(Panel1->continueButton, &QPushButton::clicked, this, &ExerciseForm::Button2Click);
@@ -68,8 +68,10 @@ ExerciseForm::ExerciseForm(Engine& engine, const Services& services, QWidget* pa
     hooks.startBlock = [this](WorksheetSend how) { worksheetStartBlock(how); };
     SkrivutHelaPanelen->setHooks(std::move(hooks));
 
-    Timer1 = new FormTimer(QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
-    Timer3 = new FormTimer(QStringLiteral("Timer3"), [this] { Timer3Timer(); }, this);
+    Timer1 = new FormTimer(
+        QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
+    Timer3 = new FormTimer(
+        QStringLiteral("Timer3"), [this] { Timer3Timer(); }, this);
 }
 
 ExerciseForm::~ExerciseForm() = default;
@@ -126,16 +128,14 @@ void ExerciseForm::FormCreate()
     const int instructionLine = InstruktionsLabel->height();
     // A long instruction is broken into lines left of the right-hand column (the progress
     // boxes, or the diagnosis panel and its caption), never run under it.
-    const int column = isDiagnosisRound(mode())
-                           ? std::min(m_diagPanel->x(), m_diagCaption->x())
-                           : Aster1->x();
+    const int column =
+        isDiagnosisRound(mode()) ? std::min(m_diagPanel->x(), m_diagCaption->x()) : Aster1->x();
     const int room = column - unit() - m_header->x();
     if (InstruktionsLabel->width() > room && room > 0) {
         InstruktionsLabel->setWordWrap(true);
         InstruktionsLabel->resize(room, InstruktionsLabel->heightForWidth(room));
     }
-    InstruktionsLabel->move(m_header->x(),
-                            m_header->geometry().bottom() + 1 + instructionLine / 2);
+    InstruktionsLabel->move(m_header->x(), m_header->geometry().bottom() + 1 + instructionLine / 2);
     placeQuestionArea();
 
     RitaOverskriften(e.item.headerLines[1], e.item.headerLines[2], e.item.headerLines[3]);
@@ -184,8 +184,8 @@ void ExerciseForm::Inled()
     const int pictureTop = m_header->geometry().bottom() + 1 + 2;
     BildPanelen->setGeometry(u, pictureTop, Aster1->x() - 2 * u, Panel1->y() - pictureTop - 4);
     const int praiseHeight = H / 48 * 5;
-    LovordPanel->setGeometry(u, (H - Panel1->height()) - praiseHeight - u / 5,
-                             BildPanelen->width(), praiseHeight);
+    LovordPanel->setGeometry(u, (H - Panel1->height()) - praiseHeight - u / 5, BildPanelen->width(),
+                             praiseHeight);
     BildPanelen->Image1->setGeometry(
         QRect(QPoint(0, 0), QSize(W / 64 * 58, H / 48 * 35).boundedTo(BildPanelen->size())));
     BildPanelen->setScreen(W, m_services.screen ? m_services.screen->pixelRatio() : 1.0);
@@ -193,12 +193,12 @@ void ExerciseForm::Inled()
     // The diagnosis panel stands where the progress boxes stand, as wide as its texts need.
     const int right = W - u / 2;
     m_diagCaption->place(right, u, std::max(asterWidth * 2, 9 * u), 3 * u);
-    m_diagPanel->place(right, m_diagCaption->geometry().bottom() + 1 + u,
-                       m_diagCaption->width(), u);
+    m_diagPanel->place(right, m_diagCaption->geometry().bottom() + 1 + u, m_diagCaption->width(),
+                       u);
 
     // In worksheet mode the "Utskrifter" box stands where the instruction would.
-    SkrivutOverskrift->setGeometry(m_header->x(), m_header->geometry().bottom() + 1 + u / 2,
-                                   14 * u, 3 * u);
+    SkrivutOverskrift->setGeometry(m_header->x(), m_header->geometry().bottom() + 1 + u / 2, 14 * u,
+                                   3 * u);
 }
 
 void ExerciseForm::RitaOverskriften(const QByteArray& line1, const QByteArray& line2,
@@ -257,8 +257,8 @@ void ExerciseForm::answerChecked(bool right, bool changesErrorList)
         return;
     m_round.record(right, m_helpUsed != 0, changesErrorList);
     if (showsProgressBoxes(mode()) && hasProgressBoxes()) {
-        Aster1->setRutNummer(Aster1->RutNummer() == Aster1->MaxAntalRutor() ? 0
-                                                                            : Aster1->RutNummer() + 1);
+        Aster1->setRutNummer(
+            Aster1->RutNummer() == Aster1->MaxAntalRutor() ? 0 : Aster1->RutNummer() + 1);
         if (!right)
             Aster1->setRatt(false);
         Aster1->setVisa(true);
@@ -484,10 +484,10 @@ void ExerciseForm::reject()
 void ExerciseForm::worksheetItemLines(const QByteArray& prefix, WorksheetSend)
 {
     const ItemState& item = m_engine.item;
-    m_engine.worksheet.addWrittenItem(
-        prefix, item.fields[1],
-        worksheet::UtSkriftSvar(item.fields[2], item.fields, item.alternativesCount,
-                                item.fieldCount));
+    m_engine.worksheet.addWrittenItem(prefix, item.fields[1],
+                                      worksheet::UtSkriftSvar(item.fields[2], item.fields,
+                                                              item.alternativesCount,
+                                                              item.fieldCount));
 }
 
 int ExerciseForm::worksheetItemCount() const

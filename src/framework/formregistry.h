@@ -30,7 +30,8 @@ inline constexpr char kFormNotAvailable[] = "Den här övningen finns inte ännu
 /// `FormCreate()`, so that every override of the most derived form is in place when the
 /// session starts. Tests create forms through this too, then show or exec them.
 template <class Form>
-std::unique_ptr<Form> createForm(Engine& engine, const Services& services, QWidget* parent = nullptr)
+std::unique_ptr<Form> createForm(Engine& engine, const Services& services,
+                                 QWidget* parent = nullptr)
 {
     auto form = std::make_unique<Form>(engine, services, parent);
     form->FormCreate();
@@ -44,9 +45,10 @@ using FormCreator = std::function<std::unique_ptr<QDialog>(Engine& engine, const
 
 template <class Form> FormCreator formCreator()
 {
-    return [](Engine& engine, const Services& services, QWidget* parent) -> std::unique_ptr<QDialog> {
-        return createForm<Form>(engine, services, parent);
-    };
+    return
+        [](Engine& engine, const Services& services, QWidget* parent) -> std::unique_ptr<QDialog> {
+            return createForm<Form>(engine, services, parent);
+        };
 }
 
 /// A runner for a form class: created by createForm(), shown modally, freed when it closes.

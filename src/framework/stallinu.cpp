@@ -77,7 +77,8 @@ void TStallin::FormCreate()
     connect(up, &QToolButton::clicked, this, &TStallin::SpinButton1UpClick);
     connect(down, &QToolButton::clicked, this, &TStallin::SpinButton1DownClick);
 
-    auto* note1 = new QLabel(QStringLiteral("(Visningen av r\u00e4tt svar kan alltid brytas"), inner);
+    auto* note1 =
+        new QLabel(QStringLiteral("(Visningen av r\u00e4tt svar kan alltid brytas"), inner);
     auto* note2 = new QLabel(QStringLiteral("med tryck p\u00e5 mellanslagstangenten)"), inner);
     note1->setFont(plain);
     note2->setFont(plain);
@@ -101,7 +102,8 @@ void TStallin::FormCreate()
     const int valueWidth =
         std::max(2 * u, QFontMetrics(bold).horizontalAdvance(QStringLiteral("99")) + u / 2);
     m_value->setGeometry(prompt->geometry().right() + u, prompt->y(), valueWidth, line);
-    up->setGeometry(m_value->geometry().right() + u / 2, prompt->y() - line / 4, line, line * 3 / 4);
+    up->setGeometry(m_value->geometry().right() + u / 2, prompt->y() - line / 4, line,
+                    line * 3 / 4);
     down->setGeometry(up->x(), up->geometry().bottom() + 1, line, line * 3 / 4);
     note1->move(u, prompt->y() + 2 * line);
     note2->move(u, note1->y() + note1->sizeHint().height());
@@ -132,15 +134,24 @@ void TStallin::SpinButton1DownClick()
 void TStallin::keyPressEvent(QKeyEvent* event)
 {
     switch (event->key()) {
-    case Qt::Key_Escape: accept(); return;
-    case Qt::Key_Up: SpinButton1UpClick(); return;
-    case Qt::Key_Down: SpinButton1DownClick(); return;
+    case Qt::Key_Escape:
+        accept();
+        return;
+    case Qt::Key_Up:
+        SpinButton1UpClick();
+        return;
+    case Qt::Key_Down:
+        SpinButton1DownClick();
+        return;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-    case Qt::Key_Space: QDialog::keyPressEvent(event); return;
-    default: event->accept(); // every other key is swallowed
+    case Qt::Key_Space:
+        QDialog::keyPressEvent(event);
+        return;
+    default:
+        event->accept(); // every other key is swallowed
     }
 }
 

@@ -85,8 +85,8 @@ TFalska::TFalska(Engine& engine, const Services& services, QWidget* parent)
     SpeedPanel1->setObjectName(QStringLiteral("SpeedPanel1"));
     SpeedPanel1->setAlignment(Qt::AlignCenter);
     SpeedPanel1->setAutoFillBackground(true);
-    SpeedPanel1->setStyleSheet(QStringLiteral("background: %1; color: %2;")
-                                   .arg(look::kRed.name(), look::kYellow.name()));
+    SpeedPanel1->setStyleSheet(
+        QStringLiteral("background: %1; color: %2;").arg(look::kRed.name(), look::kYellow.name()));
     look::setLiesOnTop(SpeedPanel1); // it marks the button of the right number
     SpeedPanel1->hide();
 
@@ -274,9 +274,9 @@ void TFalska::layOut()
     m_nameEnter->setText(QStringLiteral("Tryck Enter."));
     const QFontMetrics fm(m_namePrompt->font());
     const int nameWidth =
-        std::min(W - 4 * u,
-                 std::max(fm.horizontalAdvance(QStringLiteral("Avbryt med Escape.")),
-                          fm.horizontalAdvance(QLatin1String("MMMMMMMMMMMM"))) + 4 * u);
+        std::min(W - 4 * u, std::max(fm.horizontalAdvance(QStringLiteral("Avbryt med Escape.")),
+                                     fm.horizontalAdvance(QLatin1String("MMMMMMMMMMMM"))) +
+                                4 * u);
     const int nameLine = fm.height();
     const int editHeight = Edit1->sizeHint().height();
     const int nameHeight = 2 * nameLine + editHeight + 3 * u;
@@ -304,7 +304,8 @@ void TFalska::layOutTrack()
     const int outerWidth = W - u;
     const int innerWidth = outerWidth - u;
     const int trackWidth = innerWidth - u;
-    const int D = trackWidth - QFontMetrics(Label1->font()).horizontalAdvance(QStringLiteral("MMMMMMMM"));
+    const int D =
+        trackWidth - QFontMetrics(Label1->font()).horizontalAdvance(QStringLiteral("MMMMMMMM"));
     const int s = std::max(2, roundInt(D * 4 / 100.0));
     const int d = std::max(s + 1, roundInt(D * 5 / 100.0));
     Panel1->setGeometry(u / 2, Escapepanel->y() - (3 * s + 2 * u), outerWidth, 3 * s + 2 * u);
@@ -329,7 +330,8 @@ void TFalska::layOutTrack()
 
 void TFalska::Edit1KeyPress()
 {
-    const QByteArray name = cp1252::fromUnicode(Edit1->text().trimmed()).left(Engine::kPlayerNameLength);
+    const QByteArray name =
+        cp1252::fromUnicode(Edit1->text().trimmed()).left(Engine::kPlayerNameLength);
     if (name.isEmpty()) {
         nameReminder();
         return;
@@ -378,7 +380,8 @@ void TFalska::NyPost()
     for (int i = 0; i < kRows; ++i) {
         const auto r = static_cast<size_t>(i);
         if (CacheSlot* slot = e.currentCacheSlot()) {
-            e.item.currentItemNumber = static_cast<quint16>(e.haemta_slumptal(slot->nextDraw, e.item.cacheSlot));
+            e.item.currentItemNumber =
+                static_cast<quint16>(e.haemta_slumptal(slot->nextDraw, e.item.cacheSlot));
             e.haemtaord(e.item.currentFileName, e.item.currentItemNumber);
         }
         e.str_postarray(e.item.currentItemLine);
@@ -472,7 +475,8 @@ void TFalska::Kollasvar()
         SpeedPanel1->setText(QString::number(m_rightNumber));
         SpeedPanel1->show();
         SpeedPanel1->raise();
-        light(m_computerScore + kTrack + 1, std::min(m_computerScore + m_rightNumber + kTrack, 2 * kTrack));
+        light(m_computerScore + kTrack + 1,
+              std::min(m_computerScore + m_rightNumber + kTrack, 2 * kTrack));
         m_computerScore += m_rightNumber;
     }
     if (m_computerScore >= kTrack) {
@@ -611,8 +615,8 @@ void TFalska::keyPressEvent(QKeyEvent* event)
         NextPanelClick();
         return;
     }
-    if (Escapepanel->isVisible() && (key == Qt::Key_Return || key == Qt::Key_Enter ||
-                                     key == Qt::Key_Space)) {
+    if (Escapepanel->isVisible() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
         QDialog::keyPressEvent(event);
         return;
     }

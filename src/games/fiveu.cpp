@@ -5,8 +5,8 @@
 #include "engine/engine.h"
 #include "framework/formtimer.h"
 #include "framework/look.h"
-#include "games/gamelook.h"
 #include "framework/stallinu.h"
+#include "games/gamelook.h"
 #include "games/rekordu.h"
 #include "platform/screen.h"
 
@@ -111,7 +111,8 @@ Tfive::Tfive(Engine& engine, const Services& services, QWidget* parent)
     Edit2->setMaxLength(10);
     Edit2->installEventFilter(this);
 
-    Instruktion = label(this, QStringLiteral("Instruktion"), QStringLiteral("Choose with the mouse."));
+    Instruktion =
+        label(this, QStringLiteral("Instruktion"), QStringLiteral("Choose with the mouse."));
     Instruktion->setStyleSheet(look::colourStyle(look::kGreen));
     for (int l = 0; l < 2; ++l)
         for (int p = 0; p < 3; ++p) {
@@ -159,9 +160,12 @@ Tfive::Tfive(Engine& engine, const Services& services, QWidget* parent)
     connect(Button3, &QPushButton::clicked, this, &Tfive::Button3Click);
     connect(Bitbtn1, &QPushButton::clicked, this, &Tfive::BitBtn1Click);
 
-    Timer1 = new FormTimer(QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
-    Timer3 = new FormTimer(QStringLiteral("Timer3"), [this] { Timer3Timer(); }, this);
-    Timer5 = new FormTimer(QStringLiteral("Timer5"), [this] { Timer5Timer(); }, this);
+    Timer1 = new FormTimer(
+        QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
+    Timer3 = new FormTimer(
+        QStringLiteral("Timer3"), [this] { Timer3Timer(); }, this);
+    Timer5 = new FormTimer(
+        QStringLiteral("Timer5"), [this] { Timer5Timer(); }, this);
 }
 
 Tfive::~Tfive() = default;
@@ -554,10 +558,10 @@ void Tfive::RaettTest(int box)
     m_answerDue = false;
     // Choices are told apart by their letter case ("Walks", "walk"); a typed verb is right
     // in any case, so that "Swim" is not counted wrong against the clock.
-    const bool right =
-        box >= 0 ? m_engine.svarstest(m_right, m_choices[box], 1) == Engine::kAnswerRight
-                 : m_engine.svarstest(m_right, cp1252::fromUnicode(Edit1->text()), 3) ==
-                       Engine::kAnswerRight;
+    const bool right = box >= 0
+                           ? m_engine.svarstest(m_right, m_choices[box], 1) == Engine::kAnswerRight
+                           : m_engine.svarstest(m_right, cp1252::fromUnicode(Edit1->text()), 3) ==
+                                 Engine::kAnswerRight;
     m_lastRight = right;
     if (right) {
         ++m_rightCount;
@@ -628,8 +632,8 @@ void Tfive::Avslutning()
     stopStopwatch();
     m_answerDue = false;
     ttid->setText(tenthsText(m_totalTenths));
-    for (QWidget* w : std::initializer_list<QWidget*>{Edit1, Instruktion, Label7, Panel1,
-                                                      Oversattlabel})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{Edit1, Instruktion, Label7, Panel1, Oversattlabel})
         w->hide();
     for (auto& line : lines)
         for (QLabel* l : line)
@@ -759,8 +763,8 @@ bool Tfive::eventFilter(QObject* watched, QEvent* event)
     for (int i = 0; i < kMaxChoices; ++i) {
         if (watched != boxes[i])
             continue;
-        if ((event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) &&
-            m_answerDue && Panel1->isEnabled())
+        if ((event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) && m_answerDue &&
+            Panel1->isEnabled())
             pointAt(i);
         if (event->type() == QEvent::MouseButtonPress) {
             const auto* me = static_cast<QMouseEvent*>(event);

@@ -41,10 +41,10 @@ public:
     void UpdateR();
     void RestoreR();
     void Avslutning();
-    void Button1Click(); ///< "&Prize list"
-    void Button2Click(); ///< "&Continue"
+    void Button1Click();              ///< "&Prize list"
+    void Button2Click();              ///< "&Continue"
     void Button3Click() { accept(); } ///< "&Leave"
-    void BitBtn1Click(); ///< "&Settings"
+    void BitBtn1Click();              ///< "&Settings"
     void Timer1Timer();
     void Timer3Timer() { ++m_stopwatch; }
     void Timer5Timer();
@@ -107,8 +107,8 @@ private:
     QLineEdit* Edit2 = nullptr;
     QLabel* Instruktion = nullptr;
     std::array<std::array<QLabel*, 3>, 2> lines{}; ///< question lines: before, marked, after
-    QFrame* Panel1 = nullptr;                       ///< the choice row
-    std::array<QLabel*, kMaxChoices> boxes{};       ///< Panel2 .. Panel8
+    QFrame* Panel1 = nullptr;                      ///< the choice row
+    std::array<QLabel*, kMaxChoices> boxes{};      ///< Panel2 .. Panel8
     QLineEdit* Edit1 = nullptr;
     QLabel* Label7 = nullptr;
     QLabel* Oversattlabel = nullptr;

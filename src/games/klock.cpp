@@ -153,8 +153,8 @@ TKlockan::TKlockan(Engine& engine, const Services& services, QWidget* parent)
     lampknapp->setToolTip(QStringLiteral("Show if letter is wrong."));
     lampknapp->setAccessibleName(QStringLiteral("Show if letter is wrong."));
     connect(lampknapp, &QPushButton::clicked, this, &TKlockan::lampknappClick);
-    LampShape = new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"),
-                         this);
+    LampShape =
+        new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"), this);
     connect(LampShape, &Lamp::pressed, this, &TKlockan::LampShapeMouseDown);
     LampShape->hide();
 }
@@ -196,7 +196,8 @@ void TKlockan::placeQuestionArea()
     Edit1->setFont(font(19, true));
     Label4->setFont(font(19, true));
     const QFontMetrics am(Edit1->font());
-    const int answerWidth = am.horizontalAdvance(QStringLiteral("twenty-five minutes past twelve")) + 2 * u;
+    const int answerWidth =
+        am.horizontalAdvance(QStringLiteral("twenty-five minutes past twelve")) + 2 * u;
     const int lampSide = Edit1->sizeHint().height();
     const int column = std::min(std::max(look::scaled(kBoxWidth, m_engine.screenScale),
                                          lampSide + u + answerWidth + u + 2 * u),
@@ -284,8 +285,9 @@ void TKlockan::Edit1KeyPress()
         return;
     setAnswerActive(false);
     // Letter case does not count: "Half past two" at the start of the sentence is right.
-    const bool ok = m_engine.svarstest(rightAnswer(), withoutItIs(cp1252::fromUnicode(Edit1->text())),
-                                       3) == Engine::kAnswerRight;
+    const bool ok =
+        m_engine.svarstest(rightAnswer(), withoutItIs(cp1252::fromUnicode(Edit1->text())), 3) ==
+        Engine::kAnswerRight;
     if (!ok)
         Label4->show();
     answerChecked(ok);
@@ -298,10 +300,10 @@ void TKlockan::worksheetItemLines(const QByteArray& prefix, WorksheetSend)
     const ClockHands h = ClockHands::forItem(item.currentItemNumber);
     const QByteArray figures = QByteArray::number(h.hourIndex == 0 ? 12 : h.hourIndex) + ':' +
                                QByteArray::number(h.minutes).rightJustified(2, '0');
-    m_engine.worksheet.addWrittenItem(
-        prefix, figures,
-        worksheet::UtSkriftSvar(item.fields[1], item.fields, item.alternativesCount,
-                                item.fieldCount));
+    m_engine.worksheet.addWrittenItem(prefix, figures,
+                                      worksheet::UtSkriftSvar(item.fields[1], item.fields,
+                                                              item.alternativesCount,
+                                                              item.fieldCount));
 }
 
 // ---- The round -------------------------------------------------------------------------------

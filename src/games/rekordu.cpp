@@ -135,7 +135,8 @@ void TRekord::layOut()
     Panel6->setGeometry(right, 0, W - right, H);
 
     // The grid's font shrinks until the number, name and date columns leave room for the score.
-    const int gridWidth = StringGrid1->width() - StringGrid1->verticalScrollBar()->sizeHint().width() - 4;
+    const int gridWidth =
+        StringGrid1->width() - StringGrid1->verticalScrollBar()->sizeHint().width() - 4;
     int pixels = look::scaled(16, scale);
     QFont font = look::arial(pixels, true, true);
     auto widths = [&](const QFontMetrics& fm) {
@@ -145,7 +146,9 @@ void TRekord::layOut()
     };
     while (pixels > 8) {
         const auto w = widths(QFontMetrics(font));
-        if (w[0] + w[1] + w[2] + QFontMetrics(font).horizontalAdvance(QStringLiteral("  Score, sec 00")) <= gridWidth)
+        if (w[0] + w[1] + w[2] +
+                QFontMetrics(font).horizontalAdvance(QStringLiteral("  Score, sec 00")) <=
+            gridWidth)
             break;
         font.setPixelSize(--pixels);
     }
@@ -222,8 +225,8 @@ void TRekord::Tabell()
 
 void TRekord::scrollToEntry()
 {
-    const int visible = std::max(1, StringGrid1->viewport()->height() /
-                                        std::max(1, StringGrid1->rowHeight(1)));
+    const int visible =
+        std::max(1, StringGrid1->viewport()->height() / std::max(1, StringGrid1->rowHeight(1)));
     int top = 0;
     if (m_row >= 10 && m_row < 90)
         top = std::max(0, m_row - visible / 2);

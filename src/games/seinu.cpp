@@ -109,7 +109,8 @@ TSEIN::TSEIN(Engine& engine, const Services& services, QWidget* parent)
     }
 
     CountPanel = panel(this, QStringLiteral("CountPanel"), look::kSilver);
-    CountLabel = label(CountPanel, QStringLiteral("CountLabel"), QStringLiteral("How many players?"));
+    CountLabel =
+        label(CountPanel, QStringLiteral("CountLabel"), QStringLiteral("How many players?"));
     CountLabel->setStyleSheet(look::colourStyle(look::kNavy));
     for (int i = 0; i < 3; ++i) {
         countButtons[i] = new QPushButton(QString::number(i + 1), CountPanel);
@@ -155,7 +156,8 @@ TSEIN::TSEIN(Engine& engine, const Services& services, QWidget* parent)
     fill(GoalLabel, look::kYellow);
     GoalLabel->setFrameStyle(QFrame::Panel | QFrame::Raised);
 
-    Instruction = label(this, QStringLiteral("Instruction"), QStringLiteral("Choose with the mouse. "));
+    Instruction =
+        label(this, QStringLiteral("Instruction"), QStringLiteral("Choose with the mouse. "));
     Instruction->setStyleSheet(look::colourStyle(look::kGreen));
     PlainLine = label(this, QStringLiteral("PlainLine"));
     BeforeGap = label(this, QStringLiteral("BeforeGap"));
@@ -196,7 +198,8 @@ TSEIN::TSEIN(Engine& engine, const Services& services, QWidget* parent)
     connect(Button1, &QPushButton::clicked, this, &TSEIN::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TSEIN::Button2Click);
 
-    Timer1 = new FormTimer(QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
+    Timer1 = new FormTimer(
+        QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
 }
 
 TSEIN::~TSEIN() = default;
@@ -347,15 +350,18 @@ void TSEIN::layOut()
     Panel13->setGeometry(goalLeft, 0, std::max(2, u / 3), Road->height());
     m_goal = goalLeft + m_carWidth - 12 * u;
     GoalLabel->setFont(font(12));
-    const int goalLabelWidth = std::max(5 * u, QFontMetrics(GoalLabel->font()).horizontalAdvance(QStringLiteral("GOAL")) + u);
-    GoalLabel->setGeometry(std::min(Road->x() + goalLeft - goalLabelWidth / 2, W - goalLabelWidth - 2),
-                           roadTop - 2 * u - 2, goalLabelWidth, 2 * u);
+    const int goalLabelWidth = std::max(
+        5 * u, QFontMetrics(GoalLabel->font()).horizontalAdvance(QStringLiteral("GOAL")) + u);
+    GoalLabel->setGeometry(
+        std::min(Road->x() + goalLeft - goalLabelWidth / 2, W - goalLabelWidth - 2),
+        roadTop - 2 * u - 2, goalLabelWidth, 2 * u);
     fitLabel(GoalLabel);
 
     // Under the road: the instruction, the sentence on one or two lines, the word row.
     const int below = Road->geometry().bottom() + 1 + u;
     Instruction->setFont(font(12));
-    Instruction->setGeometry(3 * u, below, W - 6 * u, QFontMetrics(Instruction->font()).height() + 4);
+    Instruction->setGeometry(3 * u, below, W - 6 * u,
+                             QFontMetrics(Instruction->font()).height() + 4);
     const QFont sentence = font(14);
     for (QLabel* l : {PlainLine, BeforeGap, Gap, AfterGap})
         l->setFont(sentence);
@@ -372,7 +378,8 @@ void TSEIN::layOut()
 
     PausePanel->setGeometry(W / 4, H - 5 * u, W / 2, 4 * u);
     Button1->setGeometry(u, u / 2, PausePanel->width() / 2 - 2 * u, 3 * u);
-    Button2->setGeometry(PausePanel->width() / 2 + u, u / 2, PausePanel->width() / 2 - 2 * u, 3 * u);
+    Button2->setGeometry(PausePanel->width() / 2 + u, u / 2, PausePanel->width() / 2 - 2 * u,
+                         3 * u);
     for (QPushButton* b : {Button1, Button2, SlutButton}) {
         b->setFont(font(12));
         look::fitFont(b, b->text(), b->size());
@@ -389,9 +396,9 @@ void TSEIN::rensa()
     m_answerDue = false;
     m_namesShown = false;
     Timer1->setInterval(0);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             NamePanel, Road, GoalLabel, Instruction, PlainLine, BeforeGap, Gap, AfterGap,
-             WordRow, ResultPanel, SlutButton, PausePanel})
+    for (QWidget* w : std::initializer_list<QWidget*>{NamePanel, Road, GoalLabel, Instruction,
+                                                      PlainLine, BeforeGap, Gap, AfterGap, WordRow,
+                                                      ResultPanel, SlutButton, PausePanel})
         w->hide();
     CountPanel->show();
     countButtons[m_players - 1]->setFocus();
@@ -514,7 +521,8 @@ void TSEIN::NyPost()
         const QString word = cp1252::toUnicode(m_set->at(i));
         b->setFont(font(14));
         b->setText(word);
-        const int w = QFontMetrics(b->font()).horizontalAdvance(word + QLatin1Char(' ')) + u * 3 / 2;
+        const int w =
+            QFontMetrics(b->font()).horizontalAdvance(word + QLatin1Char(' ')) + u * 3 / 2;
         b->setGeometry(x, 2, w, WordRow->height() - 4);
         fill(b, kWordColour);
         b->setFrameShadow(QFrame::Raised);
@@ -682,13 +690,14 @@ void TSEIN::decideWinner()
     if (carLeft(m_winner) >= m_goal)
         SkrivSekunder();
     const QString name = cp1252::toUnicode(m_engine.playerNames[m_winner - 1]);
-    ResultLabel->setText(QStringLiteral("Congratulations ") + name +
-                         (m_players == 1 ? QStringLiteral(". You did it!")
-                                         : QStringLiteral(". You won!")));
+    ResultLabel->setText(
+        QStringLiteral("Congratulations ") + name +
+        (m_players == 1 ? QStringLiteral(". You did it!") : QStringLiteral(". You won!")));
     int points = 18;
     auto fits = [&] {
         const QFontMetrics fm(font(points));
-        return fm.horizontalAdvance(ResultLabel->text()) <= std::min(42 * unit(), ResultLabel->width()) &&
+        return fm.horizontalAdvance(ResultLabel->text()) <=
+                   std::min(42 * unit(), ResultLabel->width()) &&
                fm.height() <= ResultPanel->height();
     };
     while (points > 6 && !fits())
@@ -697,8 +706,8 @@ void TSEIN::decideWinner()
     ResultPanel->show();
     SlutButton->show();
     SlutButton->setFocus();
-    for (QWidget* w : std::initializer_list<QWidget*>{PlainLine, BeforeGap, Gap, AfterGap,
-                                                      WordRow, Instruction})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{PlainLine, BeforeGap, Gap, AfterGap, WordRow, Instruction})
         w->hide();
 }
 

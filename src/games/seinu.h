@@ -55,7 +55,7 @@ public:
     /// Enter in name field `player` (1..3).
     void nameEntered(int player);
     void SlutButtonClick();
-    void Button1Click(); ///< "&Fortsätta"
+    void Button1Click();              ///< "&Fortsätta"
     void Button2Click() { reject(); } ///< "&Avbryta"
     void showPause();
 

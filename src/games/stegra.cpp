@@ -93,8 +93,9 @@ TStegran::TStegran(Engine& engine, const Services& services, QWidget* parent)
     Gauge1->setOrientation(Qt::Vertical);
     Gauge1->setTextVisible(false);
     Gauge1->setMinimum(0);
-    Gauge1->setStyleSheet(QStringLiteral("QProgressBar { background: navy; border: 1px solid navy; }"
-                                         "QProgressBar::chunk { background: aqua; }"));
+    Gauge1->setStyleSheet(
+        QStringLiteral("QProgressBar { background: navy; border: 1px solid navy; }"
+                       "QProgressBar::chunk { background: aqua; }"));
 
     namnruta = makePanel(QStringLiteral("namnruta"), this, look::kNavy);
     m_nameLabel1 = makeLabel(QStringLiteral("Label1"), namnruta, look::kYellow);
@@ -123,7 +124,8 @@ TStegran::TStegran(Engine& engine, const Services& services, QWidget* parent)
     };
     Button1 = button("Button1", QStringLiteral("&Continue"), &TStegran::Button1Click);
     Button2 = button("Button2", QStringLiteral("&Save level"), &TStegran::Button2Click);
-    HaemtaNivaa2 = button("HaemtaNivaa2", QStringLiteral("C&hoose level"), &TStegran::HaemtaNivaa2Click);
+    HaemtaNivaa2 =
+        button("HaemtaNivaa2", QStringLiteral("C&hoose level"), &TStegran::HaemtaNivaa2Click);
     Button3 = button("Button3", QStringLiteral("&Leave"), &TStegran::Button3Click);
     Panel1->hide();
 
@@ -132,7 +134,8 @@ TStegran::TStegran(Engine& engine, const Services& services, QWidget* parent)
     Lampknapp->setToolTip(QStringLiteral("Show if letter is wrong."));
     Lampknapp->setAccessibleName(QStringLiteral("Show if letter is wrong."));
     connect(Lampknapp, &QPushButton::clicked, this, &TStegran::LampknappClick);
-    LampShape = new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"), this);
+    LampShape =
+        new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"), this);
     connect(LampShape, &Lamp::pressed, this, &TStegran::LampShapeMouseDown);
 
     SkrivutOverskrift = new WorksheetHeading(this);
@@ -143,10 +146,10 @@ TStegran::TStegran(Engine& engine, const Services& services, QWidget* parent)
     hooks.nextItem = [this] { NyPost(); };
     hooks.addItemLines = [this](const QByteArray& prefix, WorksheetSend) {
         const ItemState& item = m_engine.item;
-        m_engine.worksheet.addWrittenItem(
-            prefix, item.fields[1],
-            worksheet::UtSkriftSvar(item.fields[2], item.fields, item.alternativesCount,
-                                    item.fieldCount));
+        m_engine.worksheet.addWrittenItem(prefix, item.fields[1],
+                                          worksheet::UtSkriftSvar(item.fields[2], item.fields,
+                                                                  item.alternativesCount,
+                                                                  item.fieldCount));
     };
     hooks.itemCount = [this] {
         const CacheSlot* slot = m_engine.currentCacheSlot();
@@ -165,7 +168,8 @@ TStegran::TStegran(Engine& engine, const Services& services, QWidget* parent)
     };
     SkrivutHelaPanelen->setHooks(std::move(hooks));
 
-    Timer1 = new FormTimer(QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
+    Timer1 = new FormTimer(
+        QStringLiteral("Timer1"), [this] { Timer1Timer(); }, this);
 }
 
 TStegran::~TStegran() = default;
@@ -270,7 +274,8 @@ void TStegran::layOut()
     setGeometry(0, 0, W, H);
     const int scale = m_engine.screenScale;
 
-    m_header->place(QPoint(u, u), QSize(look::scaled(kHeaderWidth, scale), look::scaled(kHeaderHeight, scale)));
+    m_header->place(QPoint(u, u),
+                    QSize(look::scaled(kHeaderWidth, scale), look::scaled(kHeaderHeight, scale)));
     const int barHeight = H / 48 * 4;
     Panel1->setGeometry(u, H - barHeight - u / 5, W - 2 * u, barHeight);
     const int bw = (Panel1->width() - 5 * u) / 4;
@@ -289,7 +294,8 @@ void TStegran::layOut()
     NivYtterShape->setGeometry(0, 0, boxWidth, boxHeight);
     NivInnerShape->setGeometry(6, 5, boxWidth - 12, boxHeight - 10);
     NivLabel1->setFont(font(14));
-    NivLabel1->setGeometry(0, u / 2, NivInnerShape->width(), QFontMetrics(NivLabel1->font()).height());
+    NivLabel1->setGeometry(0, u / 2, NivInnerShape->width(),
+                           QFontMetrics(NivLabel1->font()).height());
     Gauge1->setGeometry(boxWidth + u / 2, 0, u, NivPanel->height());
 
     const int left = u;
@@ -301,24 +307,27 @@ void TStegran::layOut()
     const int lampSide = Edit1->sizeHint().height();
     Edit1->setFont(font(19, true));
     const int editLeft = left + lampSide + u / 2;
-    const int editWidth = std::min(NivPanel->x() - 4 * u - editLeft,
-                                   QFontMetrics(Edit1->font()).horizontalAdvance(QLatin1Char('m')) * 30);
+    const int editWidth =
+        std::min(NivPanel->x() - 4 * u - editLeft,
+                 QFontMetrics(Edit1->font()).horizontalAdvance(QLatin1Char('m')) * 30);
     Edit1->setGeometry(editLeft, Label5->y() + QFontMetrics(Label5->font()).height() * 2, editWidth,
                        std::max(lampSide, Edit1->sizeHint().height()));
     LampShape->setGeometry(left, Edit1->y(), lampSide, lampSide);
     Lampknapp->setFont(font(19, true));
-    Lampknapp->setGeometry(Edit1->geometry().right() + 1 + u / 2, Edit1->y(), 2 * u, Edit1->height());
+    Lampknapp->setGeometry(Edit1->geometry().right() + 1 + u / 2, Edit1->y(), 2 * u,
+                           Edit1->height());
     Label6->setFont(font(19, true));
-    Label6->setGeometry(editLeft, Edit1->geometry().bottom() + 1 + u,
-                        NivPanel->x() - u - editLeft, lineHeight);
+    Label6->setGeometry(editLeft, Edit1->geometry().bottom() + 1 + u, NivPanel->x() - u - editLeft,
+                        lineHeight);
 
     // The name box over the answer area.
     m_nameLabel1->setFont(font(19, true));
     m_nameLabel2->setFont(font(19, true));
     Edit2->setFont(font(19, true));
     const QFontMetrics nm(m_nameLabel1->font());
-    const int nameWidth = std::min(NivPanel->x() - 2 * u,
-                                   nm.horizontalAdvance(QStringLiteral("MMMMMMMMMMMMMMMMMMMM")) + 2 * u);
+    const int nameWidth =
+        std::min(NivPanel->x() - 2 * u,
+                 nm.horizontalAdvance(QStringLiteral("MMMMMMMMMMMMMMMMMMMM")) + 2 * u);
     const int editHeight = Edit2->sizeHint().height();
     namnruta->setGeometry(left, Label5->y(), nameWidth, 2 * nm.height() + editHeight + 2 * u);
     m_nameLabel1->setGeometry(u, u / 2, nameWidth - 2 * u, nm.height());
@@ -328,7 +337,8 @@ void TStegran::layOut()
 
     DiplomPanel->setGeometry(u, u, W - 2 * u, Panel1->y() - u - 2);
 
-    SkrivutOverskrift->setGeometry(m_header->x(), m_header->geometry().bottom() + 1 + u / 2, 14 * u, 3 * u);
+    SkrivutOverskrift->setGeometry(m_header->x(), m_header->geometry().bottom() + 1 + u / 2, 14 * u,
+                                   3 * u);
     SkrivutHelaPanelen->place(Panel1->geometry());
 }
 
@@ -344,7 +354,8 @@ void TStegran::showNameBox()
 
 void TStegran::Edit2KeyPress()
 {
-    const QByteArray name = cp1252::fromUnicode(Edit2->text().trimmed()).left(Engine::kPlayerNameLength);
+    const QByteArray name =
+        cp1252::fromUnicode(Edit2->text().trimmed()).left(Engine::kPlayerNameLength);
     if (name.isEmpty())
         return;
     m_engine.playerNames[0] = name;
@@ -367,7 +378,8 @@ void TStegran::sparastegring(bool save)
     const QByteArray& dir = m_engine.dirs.results;
     if (!save) {
         // Without a save file or a record of the pupil the level stays as it is.
-        if (xact::fetch(dir, m_engine.playerNames[0], m_levels.top(), m_level) == xact::FetchStatus::Unreadable)
+        if (xact::fetch(dir, m_engine.playerNames[0], m_levels.top(), m_level) ==
+            xact::FetchStatus::Unreadable)
             m_engine.message(MessageKind::Warning, "Filen " + QByteArray(xact::kFileName) +
                                                        " kunde inte l\xE4sas. Niv\xE5n \xE4r "
                                                        "densamma som f\xF6rut.");
@@ -453,8 +465,9 @@ void TStegran::Edit1KeyPress()
         return;
     m_answerDue = false;
     SessionState& s = m_engine.session;
-    const bool right = m_engine.svarstest(m_engine.item.fields[2], cp1252::fromUnicode(Edit1->text()),
-                                          3) == Engine::kAnswerRight;
+    const bool right =
+        m_engine.svarstest(m_engine.item.fields[2], cp1252::fromUnicode(Edit1->text()), 3) ==
+        Engine::kAnswerRight;
     if (right) {
         ++s.rightCount;
         if (s.rightCount > 2) {
@@ -506,7 +519,8 @@ void TStegran::UppgraderaNivRutan(int level, int step)
     NivLabel2->setText(QString::number(level));
     const int h = QFontMetrics(NivLabel2->font()).height();
     const QRect inner = NivInnerShape->rect();
-    NivLabel2->setGeometry(8, std::max(0, inner.height() - 4 - h), std::max(0, inner.width() - 16), h);
+    NivLabel2->setGeometry(8, std::max(0, inner.height() - 4 - h), std::max(0, inner.width() - 16),
+                           h);
 }
 
 // ---- The diploma -----------------------------------------------------------------------------
@@ -642,8 +656,8 @@ void TStegran::keyPressEvent(QKeyEvent* event)
 
 void TStegran::colourLamp()
 {
-    LampShape->showGood(m_engine.GreenRedTest(cp1252::fromUnicode(Edit1->text()),
-                                              m_engine.item.fields[2], 3) == 1);
+    LampShape->showGood(
+        m_engine.GreenRedTest(cp1252::fromUnicode(Edit1->text()), m_engine.item.fields[2], 3) == 1);
 }
 
 void TStegran::LampknappClick()

@@ -42,10 +42,10 @@ public:
     void Edit1KeyPress(); ///< Enter in the answer box
     void Edit2KeyPress(); ///< Enter in the name box
     void Timer1Timer();
-    void Button1Click();       ///< "&Continue"
-    void Button2Click();       ///< "&Save level"
-    void HaemtaNivaa2Click();  ///< "C&hoose level"
-    void Button3Click();       ///< "&Leave"
+    void Button1Click();      ///< "&Continue"
+    void Button2Click();      ///< "&Save level"
+    void HaemtaNivaa2Click(); ///< "C&hoose level"
+    void Button3Click();      ///< "&Leave"
     void LampknappClick();
     void LampShapeMouseDown();
     void pause();

@@ -43,8 +43,8 @@ void readFontConfiguration()
     if (create && parseAndLoad && buildFonts && setCurrent && destroy) {
         if (void* config = create()) {
             // The default configuration file, its includes and the installed fonts' caches.
-            const bool ready = parseAndLoad(config, nullptr, 1) && buildFonts(config) &&
-                               setCurrent(config);
+            const bool ready =
+                parseAndLoad(config, nullptr, 1) && buildFonts(config) && setCurrent(config);
             destroy(config); // the current configuration keeps its own reference
             if (ready)
                 return;

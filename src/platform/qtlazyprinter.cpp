@@ -43,7 +43,8 @@ Printer* QtLazyPrinter::printer() const
             continue;
         }
         QLibrary library(path);
-        const auto create = reinterpret_cast<CreatePrinter>(library.resolve("vindra_create_printer"));
+        const auto create =
+            reinterpret_cast<CreatePrinter>(library.resolve("vindra_create_printer"));
         if (!create) {
             m_loadError = library.errorString();
             return nullptr;

@@ -16,10 +16,18 @@ void QtMessages::show(MessageKind kind, const QString& text)
 {
     QMessageBox box;
     switch (kind) {
-    case MessageKind::Plain: box.setIcon(QMessageBox::NoIcon); break;
-    case MessageKind::Information: box.setIcon(QMessageBox::Information); break;
-    case MessageKind::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Error: box.setIcon(QMessageBox::Critical); break;
+    case MessageKind::Plain:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case MessageKind::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case MessageKind::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case MessageKind::Error:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     box.setWindowTitle(QStringLiteral("Vindra"));
     box.setText(text);

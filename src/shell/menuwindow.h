@@ -38,8 +38,7 @@ public:
     QLabel* title() const { return Label1; }
 
     /// Creates the menu `id` on top of `parent`, shows it modally and frees it.
-    static void openMenu(Engine& engine, const Services& services, const char* id,
-                         QWidget* parent);
+    static void openMenu(Engine& engine, const Services& services, const char* id, QWidget* parent);
 
     /// What a menu button does (the button's click): see the class comment.
     static void runButton(Engine& engine, const Services& services,

@@ -52,6 +52,10 @@ ButtonBarNames barNames()
     return names;
 }
 
+/// A worksheet block's title before the list's name: "Ordförrådet ---" in cp1252.
+constexpr char kBlockTitle[] = "Ordf\xF6rr\xE5"
+                               "det ---";
+
 /// The list of "Find the opposite" keeps its instruction to itself: each word is its own
 /// question.
 constexpr char kOppositeList[] = "Find the opposite";
@@ -62,7 +66,7 @@ TDinaOrd::TDinaOrd(Engine& engine, const Services& services, QWidget* parent)
     : ExerciseForm(engine, services, parent, barNames()),
       m_kind(wordlist::kindOfCode(engine.item.exerciseCode)),
       m_menuCode(m_kind == wordlist::Kind::Special ? wordlist::kSpecialCode
-                                                    : wordlist::kGeneralCode),
+                                                   : wordlist::kGeneralCode),
       m_list(engine)
 {
     setObjectName(QStringLiteral("DinaOrd"));
@@ -141,8 +145,8 @@ TDinaOrd::TDinaOrd(Engine& engine, const Services& services, QWidget* parent)
     lampknapp->setAccessibleName(QStringLiteral("Show if letter is wrong"));
     lampknapp->hide();
     connect(lampknapp, &QPushButton::clicked, this, &TDinaOrd::LampknappClick);
-    LampShape = new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"),
-                         this);
+    LampShape =
+        new Lamp(QStringLiteral("LampShape"), QStringLiteral("Click here for disappearing"), this);
     LampShape->hide();
     connect(LampShape, &Lamp::pressed, this, &TDinaOrd::LampKnappMouseDown);
 
@@ -220,8 +224,8 @@ void TDinaOrd::Inled()
     for (int i = 0; i < ListBox1->count(); ++i)
         widest = std::max(widest, metrics.horizontalAdvance(ListBox1->item(i)->text()));
     const int scrollBar = ListBox1->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-    const int width = std::min(DiagPanel1->x() - 2 * u - head.x(),
-                               std::max(widest + scrollBar + 3 * u, 24 * u));
+    const int width =
+        std::min(DiagPanel1->x() - 2 * u - head.x(), std::max(widest + scrollBar + 3 * u, 24 * u));
     ValPanel->setGeometry(head.x(), top, width, bottom - top);
     auto* pickHeading = ValPanel->findChild<QLabel*>(QStringLiteral("ValRubrik"));
     pickHeading->setFont(panelFont);
@@ -232,9 +236,10 @@ void TDinaOrd::Inled()
 
     NamnPanel->setGeometry(head.x(), top, width, std::min(4 * lineHeight + 2 * u, bottom - top));
     int y = u;
-    for (QWidget* w : {static_cast<QWidget*>(NamnPanel->findChild<QLabel*>(QStringLiteral("NamnRubrik"))),
-                       static_cast<QWidget*>(Edit2),
-                       static_cast<QWidget*>(NamnPanel->findChild<QLabel*>(QStringLiteral("NamnEnter")))}) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(NamnPanel->findChild<QLabel*>(QStringLiteral("NamnRubrik"))),
+          static_cast<QWidget*>(Edit2),
+          static_cast<QWidget*>(NamnPanel->findChild<QLabel*>(QStringLiteral("NamnEnter")))}) {
         w->setFont(panelFont);
         const int h = w == Edit2 ? Edit2->sizeHint().height() : lineHeight;
         w->setGeometry(u, y, width - 2 * u, h);
@@ -291,9 +296,8 @@ void TDinaOrd::placeInstruction()
         InstruktionsLabel->resize(room, InstruktionsLabel->heightForWidth(room));
     }
     // The question stands below the instruction, however many lines it takes.
-    const int below = InstruktionsLabel->text().isEmpty()
-                          ? 0
-                          : InstruktionsLabel->geometry().bottom() + 1 + u;
+    const int below =
+        InstruktionsLabel->text().isEmpty() ? 0 : InstruktionsLabel->geometry().bottom() + 1 + u;
     placeItemArea(std::max(header().geometry().bottom() + 1 + 4 * u, below));
 }
 
@@ -331,7 +335,8 @@ void TDinaOrd::Filvald()
     // A list that cannot be read leaves the pupil in the picker.
     if (!m_list.choose(m_kind, m_files[row]))
         return;
-    m_listName = wordlist::longName(wordlist::shortName(m_files[row])).left(wordlist::kListNameWidth);
+    m_listName =
+        wordlist::longName(wordlist::shortName(m_files[row])).left(wordlist::kListNameWidth);
     TestOverSkrift();
     ValPanel->hide();
     placeInstruction();
@@ -349,7 +354,8 @@ void TDinaOrd::Filvald()
 
 void TDinaOrd::Edit2KeyPress()
 {
-    const QByteArray name = cp1252::fromUnicode(Edit2->text().trimmed()).left(Engine::kPlayerNameLength);
+    const QByteArray name =
+        cp1252::fromUnicode(Edit2->text().trimmed()).left(Engine::kPlayerNameLength);
     if (name.isEmpty())
         return; // an empty name would end the high-score list it is saved into
     m_engine.playerNames[0] = name;
@@ -441,8 +447,8 @@ void TDinaOrd::Edit1KeyPress()
     if (!m_round.answerDue())
         return;
     setAnswerActive(false);
-    const bool right =
-        m_engine.svarstest(rightAnswer(), cp1252::fromUnicode(Edit1->text()), 1) == Engine::kAnswerRight;
+    const bool right = m_engine.svarstest(rightAnswer(), cp1252::fromUnicode(Edit1->text()), 1) ==
+                       Engine::kAnswerRight;
     const bool correction = m_round.state().correctionRound;
     if (right && !correction && mode() == SessionMode::Practice) {
         const qint64 ms = std::max<qint64>(0, m_shownAt.msecsTo(m_engine.clock().now()));
@@ -610,7 +616,8 @@ void TDinaOrd::worksheetStartBlock(WorksheetSend)
 {
     Worksheet& w = m_engine.worksheet;
     ++w.blockNumber;
-    w.blockTitle = QByteArray("Ordf\xF6rr\xE5" "det ---" + m_listName).left(worksheet::kTitleWidth);
+    const QByteArray blockTitle = kBlockTitle + m_listName;
+    w.blockTitle = blockTitle.left(worksheet::kTitleWidth);
     const QByteArray title = QByteArray::number(w.blockNumber) + ".  " + w.blockTitle;
     w.add(title, title + ". Facit.");
     w.addToBoth("     \xD6vers\xE4tt f\xF6ljande ord:");
@@ -628,7 +635,7 @@ void TDinaOrd::worksheetItemLines(const QByteArray& prefix, WorksheetSend how)
     const int underscores = how == WorksheetSend::Counted ? 36 : 37;
     w.add(QByteArray(7, ' ') + QByteArray(underscores, '_'),
           QByteArray(7, ' ') + worksheet::UtSkriftSvar(item.fields[2], item.fields,
-                                                        item.alternativesCount, item.fieldCount));
+                                                       item.alternativesCount, item.fieldCount));
 }
 
 } // namespace vindra

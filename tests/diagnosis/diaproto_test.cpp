@@ -1,3 +1,4 @@
+#include "app/programforms.h"
 #include "diagnosis/diagu.h"
 #include "diagnosis/diagut.h"
 #include "diagnosis/diaproto.h"
@@ -8,7 +9,6 @@
 #include "platform/printer.h"
 #include "platform/screen.h"
 #include "platform/textmeasure.h"
-#include "app/programforms.h"
 #include "support/material.h"
 #include "support/savefailures.h"
 

@@ -90,8 +90,8 @@ TEST(Svarstest, PartsOfTwoAnswers)
         quint16 expected;
     };
     const Case cases[] = {
-        {2, 1, "lay", 0},      {3, 2, "lain", 0},  {2, 1, "laid", 0},
-        {3, 2, "laid", 0},     {2, 1, "lied", 0},  {3, 2, "lied", 0}, // no "/": both parts
+        {2, 1, "lay", 0},      {3, 2, "lain", 0}, {2, 1, "laid", 0},
+        {3, 2, "laid", 0},     {2, 1, "lied", 0}, {3, 2, "lied", 0}, // no "/": both parts
         {2, 1, "lain", 60000}, {3, 2, "", 6000},
     };
     AnswerEngine a;

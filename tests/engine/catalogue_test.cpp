@@ -1,6 +1,6 @@
 #include "engine/catalogue.h"
-#include "engine/engine.h"
 #include "engine/datafile.h"
+#include "engine/engine.h"
 
 #include <QSet>
 

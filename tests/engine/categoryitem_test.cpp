@@ -25,18 +25,29 @@ TEST(CategoryItem, ReadsChoicesRightAnswerAndTranslation)
     };
     const Case cases[] = {
         // Sorted, duplicates kept; the translation field ends the choices.
-        {"He <ran>.#verb#noun#adjective#verb#!han sprang", 36011,
-         {"adjective", "noun", "verb", "verb"}, "verb", "han sprang"},
+        {"He <ran>.#verb#noun#adjective#verb#!han sprang",
+         36011,
+         {"adjective", "noun", "verb", "verb"},
+         "verb",
+         "han sprang"},
         // Exercise 35032 does not show its translation.
         {"sang#2#1#3#!sjöng", 35032, {"1", "2", "3"}, "2", ""},
         // An empty field and a "£" field end the choices too.
         {"x#b#a##c", 24011, {"a", "b"}, "b", ""},
-        {"x#b#\xA3" "a#c", 24011, {"b"}, "b", ""},
+        {"x#b#\xA3"
+         "a#c",
+         24011,
+         {"b"},
+         "b",
+         ""},
         // Never more than seven; field 2 is always among them.
         {"x#9#8#7#6#5#4#3#2", 32011, {"3", "4", "5", "6", "7", "8", "9"}, "9", ""},
         // The tense digit names the answer; the order of the line is kept.
-        {"I <went>.#2Presens#Imperfekt#Perfekt", 35044, {"Presens", "Imperfekt", "Perfekt"},
-         "Imperfekt", ""},
+        {"I <went>.#2Presens#Imperfekt#Perfekt",
+         35044,
+         {"Presens", "Imperfekt", "Perfekt"},
+         "Imperfekt",
+         ""},
         // A tense line without its digit, or whose tense no button shows, keeps field 2.
         {"I <go>.#Presens#Imperfekt", 35044, {"Presens", "Imperfekt"}, "Presens", ""},
         {"I <go>.#5Presens#Imperfekt", 35044, {"5Presens", "Imperfekt"}, "5Presens", ""},
@@ -80,9 +91,9 @@ TEST(CategoryItem, ExplainsAWrongAnswerByExerciseCode)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         const datafile::ItemFields f = datafile::splitFields(c.line);
-        const category::ExplanationLines why = category::explain(
-            catalogue::categoryExplanation(c.code), f,
-            category::read(f, catalogue::categoryOptions(c.code)));
+        const category::ExplanationLines why =
+            category::explain(catalogue::categoryExplanation(c.code), f,
+                              category::read(f, catalogue::categoryOptions(c.code)));
         EXPECT_EQ(why.first, c.first);
         EXPECT_EQ(why.second, c.second);
     }
@@ -91,10 +102,17 @@ TEST(CategoryItem, ExplainsAWrongAnswerByExerciseCode)
 TEST(CategoryItem, AnswerKeyWritesAbbreviationsOut)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"SUBJ", "Subjekt"},  {"subs", "Substantiv"},      {"ACK.OBJ", "Ackusativ"},
-        {"DAT", "Dativ"},     {"PRED.F.", "Predikatsfyllnad"}, {"PREDIKAT", "Predikat"},
-        {"AKT", "Aktiv"},     {"Passiv", "Passiv"},        {"id", "Id"},
-        {"\xE4r", "\xC4r"},   {"", ""},
+        {"SUBJ", "Subjekt"},
+        {"subs", "Substantiv"},
+        {"ACK.OBJ", "Ackusativ"},
+        {"DAT", "Dativ"},
+        {"PRED.F.", "Predikatsfyllnad"},
+        {"PREDIKAT", "Predikat"},
+        {"AKT", "Aktiv"},
+        {"Passiv", "Passiv"},
+        {"id", "Id"},
+        {"\xE4r", "\xC4r"},
+        {"", ""},
     };
     for (const auto& [choice, key] : cases)
         EXPECT_EQ(category::answerKey(choice), key) << choice;

@@ -14,12 +14,12 @@ TEST(Cipher, KeysOfTheFirstPositions)
 TEST(Cipher, LinesThatAreNeverTransformed)
 {
     for (const QByteArray& line : {QByteArray(";comment"), QByteArray("$Header"),
-                                  QByteArray("#plain"), QByteArray(")already")}) {
+                                   QByteArray("#plain"), QByteArray(")already")}) {
         SCOPED_TRACE(line.toStdString());
         EXPECT_EQ(cipher::kryptrad(line), line);
     }
-    for (const QByteArray& line : {QByteArray(";comment"), QByteArray("$Header"),
-                                  QByteArray("house#hus")})
+    for (const QByteArray& line :
+         {QByteArray(";comment"), QByteArray("$Header"), QByteArray("house#hus")})
         EXPECT_EQ(cipher::dekryptrad(line), line);
 }
 

@@ -38,16 +38,21 @@ TEST_P(SplitFields, GivesTheFields)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SplitFields,
-    ::testing::Values(
-        SplitCase{"two", "house#hus", 2, 0, {"house", "hus"}},
-        SplitCase{"alternatives", "house#  hus#&huset#huset i", 4, 2,
-                  {"house", "hus", "huset", "huset i"}},
-        SplitCase{"eleven_parts", "1#2#3#4#5#6#7#8#9#10#11", 10, 0,
-                  {"1", "2", "3", "4", "5", "6", "7", "8", "9", "1011"}},
-        SplitCase{"blank_field_keeps_one", "a#   #b", 3, 0, {"a", " ", "b"}},
-        SplitCase{"empty_field", "a##b", 3, 0, {"a", "", "b"}},
-        SplitCase{"trailing_separator", "a#", 2, 0, {"a", ""}},
-        SplitCase{"empty_line", "", 0, 0, {}}),
+    ::testing::Values(SplitCase{"two", "house#hus", 2, 0, {"house", "hus"}},
+                      SplitCase{"alternatives",
+                                "house#  hus#&huset#huset i",
+                                4,
+                                2,
+                                {"house", "hus", "huset", "huset i"}},
+                      SplitCase{"eleven_parts",
+                                "1#2#3#4#5#6#7#8#9#10#11",
+                                10,
+                                0,
+                                {"1", "2", "3", "4", "5", "6", "7", "8", "9", "1011"}},
+                      SplitCase{"blank_field_keeps_one", "a#   #b", 3, 0, {"a", " ", "b"}},
+                      SplitCase{"empty_field", "a##b", 3, 0, {"a", "", "b"}},
+                      SplitCase{"trailing_separator", "a#", 2, 0, {"a", ""}},
+                      SplitCase{"empty_line", "", 0, 0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
@@ -66,7 +71,10 @@ TEST(DataFile, LineKinds)
 TEST(DataFile, HeaderLinesLastOfSeveralWinsLineThree)
 {
     Headers h;
-    for (const char* line : {"$A", "$B", "$\xA7" "Do this", "$C", "$D", "$%Print"})
+    for (const char* line : {"$A", "$B",
+                             "$\xA7"
+                             "Do this",
+                             "$C", "$D", "$%Print"})
         h.take(line);
     EXPECT_EQ(h.header[1], "A");
     EXPECT_EQ(h.header[2], "B");
@@ -106,13 +114,16 @@ TEST(DataFile, MarkedWordsGiveTheWordButtons)
     };
     const Case cases[] = {
         // In order of first use, without regard to case, kept in lower case.
-        {{"She lives <in> London.", "It is <on> the table.", "<In> the morning.", "We met <at> six."},
+        {{"She lives <in> London.", "It is <on> the table.", "<In> the morning.",
+          "We met <at> six."},
          12,
          {"in", "on", "at"}},
         // Comments and "$" lines hold no word; a scrambled line is read unscrambled.
         {{"$Rubrik <x>", "; <y>", cipher::kryptrad("I am <\xC4ngel>.#0")}, 12, {"\xE4ngel"}},
         // Empty and unclosed marks; the part between the first two markers of any kind.
-        {{"An <> empty mark.", "Never <closed.", ">odd< order", "No mark."}, 12, {"closed.", "odd"}},
+        {{"An <> empty mark.", "Never <closed.", ">odd< order", "No mark."},
+         12,
+         {"closed.", "odd"}},
         // Whole words, however long; no more than asked for.
         {{"It was <unbelievable>.", "<a>", "<b>", "<c>"}, 3, {"unbelievable", "a", "b"}},
     };

@@ -143,8 +143,8 @@ TEST_F(DataFiles, FetchingItems)
     engine->haemtaord("ENG31052.DAT", 1);
     EXPECT_EQ(engine->item.currentItemLine, cipher::kryptrad("is#\xE4r#&blir#var"))
         << "a failed fetch keeps the previous line";
-    EXPECT_EQ(inst.messages.texts(), QStringList{"Filen " + inst.root +
-                                                 "/material\\DATA\\ENG31052.DAT" + kMissing});
+    EXPECT_EQ(inst.messages.texts(),
+              QStringList{"Filen " + inst.root + "/material\\DATA\\ENG31052.DAT" + kMissing});
 }
 
 TEST_F(DataFiles, ErrorListKeepsOrderPerSlot)

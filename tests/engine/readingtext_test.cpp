@@ -30,8 +30,8 @@ TEST(ReadingText, AdjustJoinsShortBodyLinesAndRemovesDollarLines)
         {"a short question, a long line and the first line after the separator stay",
          lines({"Title", "----", "Who was it", "Was it you?", "A line of fifteen", "chars or more.",
                 "End"}),
-         lines({"Title", "----", "Who was it", "Was it you?", "A line of fifteen",
-                "chars or more.", "End"})},
+         lines({"Title", "----", "Who was it", "Was it you?", "A line of fifteen", "chars or more.",
+                "End"})},
         {"the title block above the separator is never joined",
          lines({"A Ghost", "Story", "by Anna", "-----", "Body.", "x", "y", "z"}),
          lines({"A Ghost", "Story", "by Anna", "-----", "Body.", "x y", "z"})},
@@ -62,8 +62,12 @@ TEST(ReadingText, AdjustJoinsShortBodyLinesAndRemovesDollarLines)
 TEST(ReadingText, AlternativesAreTheNonEmptyFieldsFromTheSecondOnAtMostThree)
 {
     const std::pair<const char*, int> cases[] = {
-        {"Q#right#wrong", 2},        {"Q#right#wrong#wrong", 3}, {"Q#right#wrong#wrong#more", 3},
-        {"Q#right##wrong", 1},       {"Q", 0},                   {"Q#", 0},
+        {"Q#right#wrong", 2},
+        {"Q#right#wrong#wrong", 3},
+        {"Q#right#wrong#wrong#more", 3},
+        {"Q#right##wrong", 1},
+        {"Q", 0},
+        {"Q#", 0},
     };
     for (const auto& [line, n] : cases)
         EXPECT_EQ(reading::alternativesOf(datafile::splitFields(line)), n) << line;

@@ -1,5 +1,5 @@
-#include "engine/round.h"
 #include "engine/engine.h"
+#include "engine/round.h"
 #include "support/material.h"
 
 #include <gtest/gtest.h>
@@ -110,14 +110,22 @@ TEST_F(Round, EndingsByModeAndResult)
     const std::string eight = "++++++++------------";
     const std::string seven = "+++++++-------------";
     const Case cases[] = {
-        {"practice, 8 right: praise", SessionMode::Practice, "++-+++-+++", SessionMode::Practice, false, true, true},
-        {"practice, 7 right: none", SessionMode::Practice, "+-+-++-+++", SessionMode::Practice, false, false, true},
-        {"practice, 10 right: nothing to correct", SessionMode::Practice, "++++++++++", SessionMode::Practice, false, true, false},
-        {"Practise 1 passed: Practise 2 next", SessionMode::Practise1, eight, SessionMode::Practise2, false, false, true},
-        {"Practise 1 not passed: again", SessionMode::Practise1, seven, SessionMode::Practise1, false, false, true},
-        {"Practise 2 passed: the slot is ready", SessionMode::Practise2, eight, SessionMode::DiagnosisTest, true, false, false},
-        {"help does not count", SessionMode::Practise1, "hhhhhhhh++++++++----", SessionMode::Practise2, false, false, true},
-        {"the test reports", SessionMode::DiagnosisTest, std::string(20, '+'), SessionMode::DiagnosisTest, true, false, false},
+        {"practice, 8 right: praise", SessionMode::Practice, "++-+++-+++", SessionMode::Practice,
+         false, true, true},
+        {"practice, 7 right: none", SessionMode::Practice, "+-+-++-+++", SessionMode::Practice,
+         false, false, true},
+        {"practice, 10 right: nothing to correct", SessionMode::Practice, "++++++++++",
+         SessionMode::Practice, false, true, false},
+        {"Practise 1 passed: Practise 2 next", SessionMode::Practise1, eight,
+         SessionMode::Practise2, false, false, true},
+        {"Practise 1 not passed: again", SessionMode::Practise1, seven, SessionMode::Practise1,
+         false, false, true},
+        {"Practise 2 passed: the slot is ready", SessionMode::Practise2, eight,
+         SessionMode::DiagnosisTest, true, false, false},
+        {"help does not count", SessionMode::Practise1, "hhhhhhhh++++++++----",
+         SessionMode::Practise2, false, false, true},
+        {"the test reports", SessionMode::DiagnosisTest, std::string(20, '+'),
+         SessionMode::DiagnosisTest, true, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -121,7 +121,8 @@ TEST(Startup, ResultsDirectoryChecks)
     const QByteArray hd = inst.root.toUtf8() + "/material";
     e->dirs.results = "/proc";
     e->checkDirectories();
-    EXPECT_EQ(inst.messages.texts().last(), "Katalogen " + QString::fromUtf8(hd) + "\\RESULTAT finns inte.");
+    EXPECT_EQ(inst.messages.texts().last(),
+              "Katalogen " + QString::fromUtf8(hd) + "\\RESULTAT finns inte.");
     EXPECT_EQ(e->dirs.results, "/proc");
 
     inst.messages.clear();
@@ -129,7 +130,8 @@ TEST(Startup, ResultsDirectoryChecks)
     e->checkDirectories();
     EXPECT_EQ(inst.messages.texts(),
               QStringList{"Katalogen /proc \u00e4r skrivskyddad. Programmet f\u00f6rs\u00f6ker nu "
-                          "med katalogen " + QString::fromUtf8(hd) + "\\RESULTAT i st\u00e4llet"});
+                          "med katalogen " +
+                          QString::fromUtf8(hd) + "\\RESULTAT i st\u00e4llet"});
     EXPECT_EQ(e->dirs.results, hd + "\\RESULTAT");
     EXPECT_FALSE(QFile::exists(inst.root + "/material/RESULTAT/temp.$$$"));
 }

@@ -32,8 +32,8 @@ TEST(StoryText, PercentRoundsHalvesToEven)
 {
     struct Case {
         int part, whole, percent;
-    } cases[] = {{1, 8, 12}, {3, 8, 38}, {5, 8, 62}, {1, 200, 0}, {3, 200, 2}, {2, 3, 67}, {4, 4, 100},
-                 {1, 0, 0}};
+    } cases[] = {{1, 8, 12},  {3, 8, 38}, {5, 8, 62},  {1, 200, 0},
+                 {3, 200, 2}, {2, 3, 67}, {4, 4, 100}, {1, 0, 0}};
     for (const Case& c : cases)
         EXPECT_EQ(roundedPercent(c.part, c.whole), c.percent) << c.part << "/" << c.whole;
 }
@@ -44,8 +44,10 @@ TEST(Reveal, MasksKeepFinalPunctuationAndDropHyphens)
         const char* word;
         const char* mask;
         const char* slot;
-    } cases[] = {{"house.", "*****.", "house"}, {"well-known,", "*********,", "well-known"},
-                 {"Hi!", "**!", "Hi"},          {"I", "*", "I"},
+    } cases[] = {{"house.", "*****.", "house"},
+                 {"well-known,", "*********,", "well-known"},
+                 {"Hi!", "**!", "Hi"},
+                 {"I", "*", "I"},
                  {"don't", "*****", "don't"}};
     for (const Case& c : cases) {
         EXPECT_EQ(revealMask(c.word), c.mask) << c.word;
@@ -285,11 +287,10 @@ TEST(Horoscope, ClicksInThePictureFollowTheColumnsAndTheRow)
 {
     struct Case {
         int x, y, sign;
-    } cases[] = {
-        {50, 50, 0},   {50, 150, 1},  {50, 300, 2}, // left column: ARIES, TAURUS, GEMINI
-        {50, 400, 3},  {150, 400, 4}, {300, 400, 5}, {560, 400, 7}, // bottom row
-        {600, 50, 11}, {600, 150, 10}, {600, 300, 9},               // right column
-        {700, 500, 9}, {300, 200, -1}, {50, 328, -1}};
+    } cases[] = {{50, 50, 0},   {50, 150, 1},   {50, 300, 2}, // left column: ARIES, TAURUS, GEMINI
+                 {50, 400, 3},  {150, 400, 4},  {300, 400, 5}, {560, 400, 7}, // bottom row
+                 {600, 50, 11}, {600, 150, 10}, {600, 300, 9},                // right column
+                 {700, 500, 9}, {300, 200, -1}, {50, 328, -1}};
     for (const Case& c : cases)
         EXPECT_EQ(signAt(c.x, c.y), c.sign) << c.x << "," << c.y;
 }

@@ -27,13 +27,13 @@ TEST(XactLevels, ItemsAreSortedByTheirLevelNumber)
                       "1 8#eight\r\n"
                       "2twelve#12\n"
                       "3 21#twenty-one#&twenty one\n"
-                      "0 5#five\n"          // level 0: not a level
-                      "25 5#five\n"         // beyond level 20
-                      "123#x\n"             // a three-digit number is not a level
-                      "4#\n"                // no answer after the "#"
+                      "0 5#five\n"  // level 0: not a level
+                      "25 5#five\n" // beyond level 20
+                      "123#x\n"     // a three-digit number is not a level
+                      "4#\n"        // no answer after the "#"
                       "4no hash\n"
                       "\n"
-                      "6 60#sixty\n";      // above the gap at level 5: never reached
+                      "6 60#sixty\n"; // above the gap at level 5: never reached
     file += cipher::kryptrad("3 22#twenty-two") + "\n";
     const Levels levels = readLevels(file);
     EXPECT_EQ(levels.items[1], (QList<QByteArray>{" 7#seven", " 8#eight"}));

@@ -1,7 +1,7 @@
 #include "exercises/diktamen.h"
 #include "framework/formregistry.h"
-#include "framework/look.h"
 #include "framework/formtimer.h"
+#include "framework/look.h"
 #include "framework/worksheetpanel.h"
 #include "platform/screen.h"
 #include "platform/sound.h"
@@ -27,7 +27,8 @@ QByteArray dictation(int n)
     QByteArray out = "$Diktamen\n$Diktamen 1\n$\xA7Lyssna och skriv ordet.\n$%Write the words.\n";
     for (int i = 1; i <= n; ++i) {
         out += "word" + QByteArray::number(i);
-        out += i == 2 ? QByteArray("##one#two#three") : QByteArray("##hj\xE4lp ") + QByteArray::number(i);
+        out += i == 2 ? QByteArray("##one#two#three")
+                      : QByteArray("##hj\xE4lp ") + QByteArray::number(i);
         out += '\n';
     }
     return out;
@@ -43,8 +44,10 @@ protected:
         inst.data("ENG52021.DAT", "$Alfabetet\n$Skriv bokstaven\ng\ne\nj\ni\na\nh\ny\nr\nw\nk\n");
         for (int i = 1; i <= 12; ++i) {
             const QString n = QString::number(i).rightJustified(3, QLatin1Char('0'));
-            inst.write(QStringLiteral("material/LJUD/E5111/E5111") + n + QStringLiteral(".WAV"), "RIFF");
-            inst.write(QStringLiteral("material/LJUD/E5221/E5221") + n + QStringLiteral(".WAV"), "RIFF");
+            inst.write(QStringLiteral("material/LJUD/E5111/E5111") + n + QStringLiteral(".WAV"),
+                       "RIFF");
+            inst.write(QStringLiteral("material/LJUD/E5221/E5221") + n + QStringLiteral(".WAV"),
+                       "RIFF");
         }
         engine = inst.start();
         ASSERT_TRUE(inst.started);
@@ -74,7 +77,8 @@ protected:
     QLineEdit* edit() { return child<QLineEdit>("Edit1"); }
     void answer(bool right)
     {
-        edit()->setText(right ? QString::fromLatin1(engine->item.fields[1]) : QStringLiteral("nonsense"));
+        edit()->setText(right ? QString::fromLatin1(engine->item.fields[1])
+                              : QStringLiteral("nonsense"));
         QTest::keyClick(edit(), Qt::Key_Return);
     }
     /// The automatic presentation: 2 ms ticks up to the display setting (3).
@@ -90,9 +94,14 @@ protected:
     }
     QString sound(int item, const char* prefix = "E5111") const
     {
-        return QStringLiteral("%1/%1%2.WAV").arg(QLatin1String(prefix)).arg(item, 3, 10, QLatin1Char('0'));
+        return QStringLiteral("%1/%1%2.WAV")
+            .arg(QLatin1String(prefix))
+            .arg(item, 3, 10, QLatin1Char('0'));
     }
-    QString lastPlayed() const { return player.played().isEmpty() ? QString() : player.played().last(); }
+    QString lastPlayed() const
+    {
+        return player.played().isEmpty() ? QString() : player.played().last();
+    }
 
     test::Installation inst;
     FixedTextMeasure measure;
@@ -109,8 +118,8 @@ TEST_F(Diktam, ARoundWithAWrongAnswerAndReplays)
 {
     open("ENG51011.DAT");
     EXPECT_EQ(child<QLabel>("Overs1Label")->text(), "Diktamen");
-    for (const char* b : {"BaraHoraButton", "BaraseordetButton", "SeochHoraButton", "lampknapp",
-                          "UpprepaButton"})
+    for (const char* b :
+         {"BaraHoraButton", "BaraseordetButton", "SeochHoraButton", "lampknapp", "UpprepaButton"})
         EXPECT_TRUE(child<QWidget>(b)->isVisible()) << b;
     EXPECT_FALSE(child<QWidget>("SeTidPanel")->isVisible()) << "only hear after program start";
 
@@ -233,8 +242,8 @@ TEST_F(Diktam, OnlySeeFlashesTheWordAndTheAlphabetStillSpeaks)
 
     // The alphabet exercises have no presentation buttons and always speak.
     open("ENG52021.DAT");
-    for (const char* b : {"BaraHoraButton", "BaraseordetButton", "SeochHoraButton", "lampknapp",
-                          "SeTidPanel"})
+    for (const char* b :
+         {"BaraHoraButton", "BaraseordetButton", "SeochHoraButton", "lampknapp", "SeTidPanel"})
         EXPECT_FALSE(child<QWidget>(b)->isVisible()) << b;
     present();
     EXPECT_TRUE(lastPlayed().endsWith(sound(engine->item.currentItemNumber, "E5221")));

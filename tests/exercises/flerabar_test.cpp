@@ -3,8 +3,8 @@
 #include "framework/formregistry.h"
 #include "framework/formtimer.h"
 #include "framework/worksheetpanel.h"
-#include "platform/screen.h"
 #include "platform/qtplatform.h"
+#include "platform/screen.h"
 #include "platform/textmeasure.h"
 #include "support/material.h"
 
@@ -145,8 +145,8 @@ TEST_F(FleraBar, WordsOfTheFileMakeTheButtonsInTheCaseOfTheMarkedWord)
     // The round draws every item in time; each shows the buttons as its marked word begins.
     for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE(marked().toStdString());
-        const QStringList expected = marked() == "In" ? QStringList{"In", "On", "At"}
-                                                      : QStringList{"in", "on", "at"};
+        const QStringList expected =
+            marked() == "In" ? QStringList{"In", "On", "At"} : QStringList{"in", "on", "at"};
         EXPECT_EQ(captions(), expected);
         choose(true);
     }
@@ -249,7 +249,8 @@ TEST_F(FleraBar, AWrongArticleIsExplained)
         QString second;
     };
     const Case cases[] = {
-        {"<an> hour", QStringLiteral("h uttalas inte i hour."), QStringLiteral("Uttalet bestämmer.")},
+        {"<an> hour", QStringLiteral("h uttalas inte i hour."),
+         QStringLiteral("Uttalet bestämmer.")},
         {"<a> university", QStringLiteral("y uttalas [j] i university."),
          QStringLiteral("Uttalet bestämmer.")},
         {"<a> European city", QStringLiteral("European city börjar med j-ljud."),
@@ -366,8 +367,9 @@ TEST_F(FleraBar, WorksheetModeListsTheWordsAndPrintsTheGaps)
     EXPECT_EQ(without[0], "3.  Prepositioner P\xE5 mycket l\xE4tt");
     EXPECT_EQ(without[1], "     In, on or at ?") << "five blanks before a block sent by hand";
     QByteArray blanked = sentence;
-    blanked.replace(sentence.mid(sentence.indexOf('<'), sentence.indexOf('>') - sentence.indexOf('<') + 1),
-                    "____");
+    blanked.replace(
+        sentence.mid(sentence.indexOf('<'), sentence.indexOf('>') - sentence.indexOf('<') + 1),
+        "____");
     EXPECT_EQ(without[2], "   1. " + blanked);
     EXPECT_EQ(with[2], "   1. " + sentence);
     form->Button3Click();
@@ -404,16 +406,18 @@ TEST_F(FleraBar, DISABLED_Screenshots)
     const QString folder = qEnvironmentVariable("VINDRA_SHOTS");
     if (folder.isEmpty())
         GTEST_SKIP() << "VINDRA_SHOTS is not set";
-    inst.data("ENG37015.DAT", "$Prepositioner\n$Av - sv\xE5rt\n$\xA7Klicka p\xE5 ordet som passar.\n"
-                              "He was shivering <with> cold and could not stop his teeth from "
-                              "chattering.\nI took your pen <by> mistake.\n<For> that reason, we "
-                              "stayed.\nI got it <from> Lisa.\nHalf <of> the class.\nIt came "
-                              "<off>.\nA <to> b.\nA <at> b.\nA <in> b.\n");
+    inst.data("ENG37015.DAT",
+              "$Prepositioner\n$Av - sv\xE5rt\n$\xA7Klicka p\xE5 ordet som passar.\n"
+              "He was shivering <with> cold and could not stop his teeth from "
+              "chattering.\nI took your pen <by> mistake.\n<For> that reason, we "
+              "stayed.\nI got it <from> Lisa.\nHalf <of> the class.\nIt came "
+              "<off>.\nA <to> b.\nA <at> b.\nA <in> b.\n");
     QtTextMeasure real;
     for (const QSize size : {QSize(1024, 768), QSize(1920, 1080)}) {
         screen.setSize(size);
         engine->Skaltest(size.width(), real, size.height());
-        engine->layoutUnit = real.width(QStringLiteral("L"), FontSpec{QStringLiteral("Arial"), 12, false, true});
+        engine->layoutUnit =
+            real.width(QStringLiteral("L"), FontSpec{QStringLiteral("Arial"), 12, false, true});
         const QString tag = QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
         auto shoot = [&](const QString& name) {
             form->grab().save(folder + QStringLiteral("/flerabar-%1-%2.png").arg(name, tag));

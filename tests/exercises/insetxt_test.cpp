@@ -26,7 +26,8 @@ QByteArray questions(int n, bool three)
     QByteArray out = "$L\xE4s och f\xF6rst\xE5\n$A Ghost Story\n$%Read and choose.\n";
     for (int i = 1; i <= n; ++i) {
         const QByteArray k = QByteArray::number(i);
-        out += "Question " + k + "?#right " + k + "#wrong " + k + (three ? QByteArray("#other ") + k : QByteArray()) + '\n';
+        out += "Question " + k + "?#right " + k + "#wrong " + k +
+               (three ? QByteArray("#other ") + k : QByteArray()) + '\n';
     }
     return out;
 }
@@ -231,8 +232,10 @@ TEST_F(InseTxt, RightClickPausesAndWorksheetModeCollectsTheQuestions)
     EXPECT_EQ(without[2], "   1. Question " + QByteArray::number(n) + "?");
     EXPECT_TRUE(without[3].startsWith("       1  "));
     EXPECT_EQ(without[6], "       Answer: ____");
-    EXPECT_EQ(with[6], "       Answer: " + QByteArray::number(right) + "  right " + QByteArray::number(n));
-    EXPECT_EQ(with[2 + right], "       " + QByteArray::number(right) + "  right " + QByteArray::number(n));
+    EXPECT_EQ(with[6],
+              "       Answer: " + QByteArray::number(right) + "  right " + QByteArray::number(n));
+    EXPECT_EQ(with[2 + right],
+              "       " + QByteArray::number(right) + "  right " + QByteArray::number(n));
 }
 
 // Run by hand (--gtest_also_run_disabled_tests) to look at the form on the built material:

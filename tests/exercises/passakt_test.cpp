@@ -40,9 +40,9 @@ protected:
                       return "pair " + QByteArray::number(i) + (i % 2 ? "#YES#NO" : "#NO#YES");
                   }));
         for (int i = 1; i <= 12; ++i)
-            inst.write(QStringLiteral("material/LJUD/E2411/E2411%1.WAV")
-                           .arg(i, 3, 10, QLatin1Char('0')),
-                       "RIFF");
+            inst.write(
+                QStringLiteral("material/LJUD/E2411/E2411%1.WAV").arg(i, 3, 10, QLatin1Char('0')),
+                "RIFF");
         // Tense digit in field 2; the choices keep their order.
         inst.data("ENG35044.DAT", items(12, [](int i) -> QByteArray {
                       return "Item " + QByteArray::number(i) + " we <had gone>.#" +
@@ -284,18 +284,20 @@ TEST_F(PassAkt, MalformedLinesNeverStopTheRound)
 {
     // Nine choices, a tense line without its digit, a "£" field, a mark left open, a choice
     // far longer than a button.
-    inst.data("ENG35044.DAT", kHeader + "a#1#2#3#4#5#6#7#8#9\n"
-                                        "We <go>.#Presens#Imperfekt\n"
-                                        "x#right#\xA3wrong\n"
-                                        "An <open mark#9x#y\n"
-                                        "w#" +
+    inst.data("ENG35044.DAT", kHeader +
+                                  "a#1#2#3#4#5#6#7#8#9\n"
+                                  "We <go>.#Presens#Imperfekt\n"
+                                  "x#right#\xA3wrong\n"
+                                  "An <open mark#9x#y\n"
+                                  "w#" +
                                   QByteArray(300, 'w') + "#v\n");
     ASSERT_TRUE(engine->Kolla("ENG35044.DAT"));
     open("ENG35044.DAT");
     for (int i = 0; i < 10; ++i) {
         ASSERT_LE(form->shownChoices().size(), category::kMaxChoices);
         const int k = button(true);
-        ASSERT_GT(k, 0) << "the right answer always has a button: " << engine->item.fields[1].constData();
+        ASSERT_GT(k, 0) << "the right answer always has a button: "
+                        << engine->item.fields[1].constData();
         QTest::keyClick(form.get(), char('0' + k));
     }
     EXPECT_EQ(engine->session.rightCount, 10);

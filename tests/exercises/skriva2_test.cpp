@@ -168,7 +168,8 @@ TEST_F(Skriva2, RightAnswersStayTheWholeTimeAfterASlowSecondAnswer)
     type("Edit1", "nonsense");
     tick(100); // the pupil thinks long about the second answer
     EXPECT_TRUE(child<QLineEdit>("Edit2")->isEnabled());
-    EXPECT_EQ(form->timer1()->interval(), 0) << "the wait stopped once the second box had the input";
+    EXPECT_EQ(form->timer1()->interval(), 0)
+        << "the wait stopped once the second box had the input";
     const quint16 item = engine->item.currentItemNumber;
     type("Edit2", "nonsense");
     EXPECT_TRUE(child<QLabel>("SvarsLabel2")->isVisible());
@@ -188,7 +189,8 @@ TEST_F(Skriva2, EscInTheSecondBoxOfATestShowsTheBarWithoutCorrection)
     tick(30);
     type("Edit1", field(2));
     QTest::keyClick(child<QLineEdit>("Edit2"), Qt::Key_Escape);
-    EXPECT_TRUE(child<QWidget>("Panel1")->isVisible()) << "the pupil is never left without a control";
+    EXPECT_TRUE(child<QWidget>("Panel1")->isVisible())
+        << "the pupil is never left without a control";
     EXPECT_FALSE(child<QPushButton>("Button1")->isEnabled()) << "no correction round in a test";
     child<QPushButton>("Button2")->click();
     type("Edit2", field(3));

@@ -38,8 +38,9 @@ protected:
     void SetUp() override
     {
         FormTimer::setManual(true);
-        inst.data("datfiler.eng", "ENG31051.DAT\nENG35102.DAT\nENG35051.DAT\nENGDI16.DAT\nENOVN106.DAT\n"
-                                  "ENGDI06.DAT\nREOM9001.LOV\nREOM9002.LOV\nREOM9013.LOV\n");
+        inst.data("datfiler.eng",
+                  "ENG31051.DAT\nENG35102.DAT\nENG35051.DAT\nENGDI16.DAT\nENOVN106.DAT\n"
+                  "ENGDI06.DAT\nREOM9001.LOV\nREOM9002.LOV\nREOM9013.LOV\n");
         inst.data("ENG31051.DAT", items(12));
         inst.data("ENG35102.DAT", "$Do it\nlikes tea#Do you like tea?\n");
         inst.data("ENG35051.DAT", "$Tampen\ngive up#ge upp\n");
@@ -70,8 +71,8 @@ protected:
     }
     QByteArray rightAnswer() const
     {
-        return engine->item.fields[static_cast<size_t>(
-            catalogue::answerField(engine->item.exerciseCode))];
+        return engine->item
+            .fields[static_cast<size_t>(catalogue::answerField(engine->item.exerciseCode))];
     }
     /// Types an answer (right or deliberately wrong) and presses Enter.
     void answer(bool right)
@@ -120,7 +121,8 @@ TEST_F(Skriva, PracticeRoundPraisesEightRightButNotSeven)
         SCOPED_TRACE(c.pattern);
         open("ENG31051.DAT");
         EXPECT_EQ(child<QLabel>("Overs1Label")->text(), "Grammatik");
-        EXPECT_EQ(child<QLabel>("InstruktionsLabel")->text(), QString::fromUtf8("Skriv pluralformen."));
+        EXPECT_EQ(child<QLabel>("InstruktionsLabel")->text(),
+                  QString::fromUtf8("Skriv pluralformen."));
         auto* aster = child<TAster>("Aster1");
         EXPECT_EQ(aster->MaxAntalRutor(), 10);
         round(c.pattern);

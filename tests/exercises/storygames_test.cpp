@@ -174,7 +174,8 @@ TEST_F(StoryGames, ReadingSpeedIsTimedFromTheClock)
     EXPECT_EQ(child<QLabel>(form.get(), "Label11")->text(), QStringLiteral("120 ord / min"));
     form->ListBox1DblClick();
     EXPECT_EQ(child<QLabel>(form.get(), "Label8")->text(), QStringLiteral("5 ord"));
-    EXPECT_EQ(child<QLabel>(form.get(), "Label10")->text(), QStringLiteral("3.8 bokstäver per ord"));
+    EXPECT_EQ(child<QLabel>(form.get(), "Label10")->text(),
+              QStringLiteral("3.8 bokstäver per ord"));
     start->click();
     EXPECT_EQ(form->eraseTimer()->interval(), 500);
     child<QScrollBar>(form.get(), "ScrollBar1")->setValue(900);
@@ -197,7 +198,8 @@ TEST_F(StoryGames, ReadingSpeedIsTimedFromTheClock)
     auto* list = child<QListWidget>(form.get(), "ListBox1");
     list->setCurrentRow(1);
     form->ListBox1DblClick();
-    EXPECT_EQ(child<QLabel>(form.get(), "Label10")->text(), QStringLiteral("0.0 bokstäver per ord"));
+    EXPECT_EQ(child<QLabel>(form.get(), "Label10")->text(),
+              QStringLiteral("0.0 bokstäver per ord"));
     start->click();
     form->Timer1Timer();
     EXPECT_EQ(inst.messages.texts(),
@@ -388,7 +390,8 @@ TEST_F(StoryGames, HoroscopeWithoutItsFileShowsTheMessage)
     auto form = open<Thoroskop>("ENG61099.DAT");
     form->Horoscoptext();
     EXPECT_EQ(inst.messages.texts().size(), 1);
-    EXPECT_TRUE(inst.messages.texts().first().endsWith(QStringLiteral("ENG61099.DAT finns inte eller är felaktig")));
+    EXPECT_TRUE(inst.messages.texts().first().endsWith(
+        QStringLiteral("ENG61099.DAT finns inte eller är felaktig")));
     EXPECT_TRUE(form->shownText().isEmpty());
 }
 
@@ -404,9 +407,11 @@ TEST_F(StoryGames, TopNineFindsTheFavouriteWithoutTouchingTheItemOrder)
     EXPECT_TRUE(child<QWidget>(form.get(), "Panel2")->isVisible());
     QTest::keyClick(child<QPushButton>(form.get(), "Button2"), Qt::Key_G);
     EXPECT_EQ(form->word(), QStringLiteral("boys"));
-    EXPECT_EQ(child<QLabel>(form.get(), "Panel3Line2")->text(), QStringLiteral("boys you like best."));
+    EXPECT_EQ(child<QLabel>(form.get(), "Panel3Line2")->text(),
+              QStringLiteral("boys you like best."));
     form->Button4Click();
-    EXPECT_EQ(child<QLabel>(form.get(), "Heading")->text(), QStringLiteral("My nine favorite boys are"));
+    EXPECT_EQ(child<QLabel>(form.get(), "Heading")->text(),
+              QStringLiteral("My nine favorite boys are"));
     auto* row = child<QLineEdit>(form.get(), "Edit2");
     const QStringList names{"Ali", "Ben", "Carl", "Dan", "Eric", "Finn", "Gus", "Hugo", "Ivan"};
     for (const QString& n : names)
@@ -414,7 +419,9 @@ TEST_F(StoryGames, TopNineFindsTheFavouriteWithoutTouchingTheItemOrder)
     ASSERT_TRUE(child<QWidget>(form.get(), "Panel5")->isVisible());
     auto groupOf = [&](const QString& wanted) {
         for (int i = 1; i <= 9; ++i)
-            if (child<QLabel>(form.get(), QStringLiteral("GroupName%1").arg(i).toLatin1().constData())->text() == wanted)
+            if (child<QLabel>(form.get(),
+                              QStringLiteral("GroupName%1").arg(i).toLatin1().constData())
+                    ->text() == wanted)
                 return Qt::Key_1 + (i - 1) / 3;
         return 0;
     };
@@ -471,7 +478,8 @@ TEST_F(StoryGames, DISABLED_Photographs)
         {
             auto form = open<Tberaetta>("ENG41041.DAT");
             form->BitBtn1Click();
-            type(child<QLineEdit>(form.get(), "Edit1"), QStringLiteral("It was my little brother with a torch."));
+            type(child<QLineEdit>(form.get(), "Edit1"),
+                 QStringLiteral("It was my little brother with a torch."));
             save(form.get(), "tell");
             type(child<QLineEdit>(form.get(), "Edit1"), QString());
             save(form.get(), "tell-end");
@@ -489,8 +497,7 @@ TEST_F(StoryGames, DISABLED_Photographs)
             type(input, QStringLiteral("hairy"));
             save(form.get(), "prank-words");
             for (const char* w : {"sticky", "enormous", "sleepy", "teapot", "banana", "sofa",
-                                  "penguin", "trumpet", "socks", "carrots", "bicycles",
-                                  "cushions"})
+                                  "penguin", "trumpet", "socks", "carrots", "bicycles", "cushions"})
                 type(input, QString::fromLatin1(w));
             save(form.get(), "prank");
         }

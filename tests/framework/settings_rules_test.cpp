@@ -1,7 +1,7 @@
-#include "platform/screen.h"
-#include "platform/textmeasure.h"
 #include "framework/regel.h"
 #include "framework/stallinu.h"
+#include "platform/screen.h"
+#include "platform/textmeasure.h"
 #include "support/material.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +46,8 @@ TEST(Regelform, PageNumbersAndTheMissingPage)
     }
     {
         TRegelform again(*engine, services, 35060);
-        EXPECT_TRUE(again.shownFile().endsWith("R31061.htm")) << "a number without a page keeps the previous page";
+        EXPECT_TRUE(again.shownFile().endsWith("R31061.htm"))
+            << "a number without a page keeps the previous page";
     }
     EXPECT_EQ(engine->item.exerciseCode, 35042);
 }

@@ -246,8 +246,7 @@ TEST(Utskrift, PrintsToPdfFile)
     const QString info = run(QStringLiteral("pdfinfo"), {file});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\n"))))
         << info.toStdString();
-    EXPECT_TRUE(
-        info.contains(QRegularExpression(QStringLiteral("Page size:.*\\(A4\\)"))))
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:.*\\(A4\\)"))))
         << info.toStdString();
 
     const QString text =

@@ -27,7 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Entry entry;
     entry.name = "New";
     entry.score = static_cast<quint16>(data[1] | (data[2] << 8));
-    const QByteArray bytes(reinterpret_cast<const char*>(data + 3), static_cast<qsizetype>(size - 3));
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 3),
+                           static_cast<qsizetype>(size - 3));
 
     const QList<Entry> records = decode(bytes);
     check(records.size() == bytes.size() / kRecordSize);

@@ -38,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (wordlist::scoreFileName(wordlist::Kind::Special, name).size() != shortName.size() + 4)
         std::abort();
-    if (!std::isfinite(wordlist::answerScore(static_cast<int>(size), static_cast<int>(size) * 997, true)))
+    if (!std::isfinite(
+            wordlist::answerScore(static_cast<int>(size), static_cast<int>(size) * 997, true)))
         std::abort();
     return 0;
 }

@@ -58,9 +58,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size < 2)
         return 0;
-    const QByteArray rest(reinterpret_cast<const char*>(data + 2), static_cast<qsizetype>(size - 2));
+    const QByteArray rest(reinterpret_cast<const char*>(data + 2),
+                          static_cast<qsizetype>(size - 2));
     if ((data[0] & 1) != 0)
-        levelFile(QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
+        levelFile(
+            QByteArray(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1)));
     else
         saveFile(static_cast<std::int8_t>(data[1]), rest);
     return 0;

@@ -137,7 +137,8 @@ TEST_F(Falska, WrongNumberMarksTheRightOneAndRevealsTheFalseFriends)
         EXPECT_GE(child(red)->x(), child(QStringLiteral("RSvar%1").arg(r + 1))->geometry().right());
     }
     revealed.sort();
-    EXPECT_EQ(revealed, (QStringList{QStringLiteral("chef = kock"), QStringLiteral("gift = present")}));
+    EXPECT_EQ(revealed,
+              (QStringList{QStringLiteral("chef = kock"), QStringLiteral("gift = present")}));
 
     // A further number, by key or button, does not answer the revealed five again.
     answer(3);
@@ -240,9 +241,9 @@ TEST_F(Falska, DuelRevealsTheFinalSAndTheComputerCanWin)
 TEST_F(Falska, EmptyNamesAreRemindedAndTheNameIsOfferedAgain)
 {
     open("ENG25001.DAT");
-    const QStringList expected = {QStringLiteral("Ditt namn tack!"), QStringLiteral("Ditt namn tack!!"),
-                                  QStringLiteral("Ditt namn tack!!!"),
-                                  QStringLiteral("Avbryt med Escape.")};
+    const QStringList expected = {
+        QStringLiteral("Ditt namn tack!"), QStringLiteral("Ditt namn tack!!"),
+        QStringLiteral("Ditt namn tack!!!"), QStringLiteral("Avbryt med Escape.")};
     for (const QString& e : expected) {
         enterName(QStringLiteral("  "));
         EXPECT_EQ(text(QStringLiteral("Label3")), e);

@@ -30,9 +30,9 @@ protected:
         FormTimer::setManual(true);
         inst.data("datfiler.eng", "ENG41031.DAT\n");
         inst.data("ENG41031.DAT", "$Femman\nPast tense of <go>#went#goed#gone#!g\xE5\n");
-        inst.data("eng41032.dat",
-                  "$Femman\nHe <___> every day.#walks#walk#Walks#walked\n"
-                  "Pick the long one#" + QByteArray(35, 'x') + "#short\n");
+        inst.data("eng41032.dat", "$Femman\nHe <___> every day.#walks#walk#Walks#walked\n"
+                                  "Pick the long one#" +
+                                      QByteArray(35, 'x') + "#short\n");
         inst.data("eng41033.dat", "$Femman\nsimma#swim#&to swim\nsjunga#sing\nsova#sleep\n");
         engine = inst.start();
         ASSERT_TRUE(inst.started);

@@ -103,7 +103,8 @@ protected:
     }
     void answer(bool right)
     {
-        type(right ? QStringLiteral("It is Time %1").arg(itemOnScreen()) : QStringLiteral("ten to six"));
+        type(right ? QStringLiteral("It is Time %1").arg(itemOnScreen())
+                   : QStringLiteral("ten to six"));
     }
     void waitOut()
     {

@@ -153,9 +153,7 @@ TEST_F(BeGame, OnePlayerRaceToTheHighScoreList)
     // The race never touches the pupil's display time of the other exercises.
     EXPECT_EQ(engine->settings.TIMESHOWINGCORRECTANSWER, 3);
 
-    test::NextModal list([](QWidget* rekord) {
-        static_cast<TRekord*>(rekord)->Button1Click();
-    });
+    test::NextModal list([](QWidget* rekord) { static_cast<TRekord*>(rekord)->Button1Click(); });
     w->findChild<QPushButton*>(QStringLiteral("SlutButton"))->click();
     EXPECT_TRUE(list.opened());
     QFile f(inst.root + "/scores/ENG35091.ENR");

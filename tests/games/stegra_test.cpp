@@ -63,9 +63,9 @@ protected:
     /// The right answer of the task on screen.
     QString answerOnScreen()
     {
-        static const QHash<QString, QString> answers = {
-            {"uno", "one"}, {"dos", "two"}, {"tres", "three"}, {"cuatro", "four"},
-            {"cinco", "five"}, {"seis", "six"}};
+        static const QHash<QString, QString> answers = {{"uno", "one"},    {"dos", "two"},
+                                                        {"tres", "three"}, {"cuatro", "four"},
+                                                        {"cinco", "five"}, {"seis", "six"}};
         return answers.value(child<QLabel>("Label5")->text());
     }
     /// Answers the item on screen and lets the wait run out.
@@ -226,7 +226,8 @@ TEST_F(Stegran, AnUnreadableSaveFileIsReportedAndKept)
     open();
     enterName(QStringLiteral("Alva"));
     ASSERT_EQ(inst.messages.texts().size(), 1);
-    EXPECT_TRUE(inst.messages.texts()[0].startsWith(QStringLiteral("Filen RXACT.STE kunde inte läsas")));
+    EXPECT_TRUE(
+        inst.messages.texts()[0].startsWith(QStringLiteral("Filen RXACT.STE kunde inte läsas")));
     EXPECT_EQ(form->level(), 1);
     inst.messages.clear();
     for (int i = 0; i < 3; ++i)

@@ -77,7 +77,8 @@ TEST(Picture, BitmapsAndWhatElseLiesUnderTheirName)
     ASSERT_TRUE(whole.open(QIODevice::ReadOnly));
     const QByteArray bytes = whole.readAll();
     // Qt's reader shows what there is of a bitmap cut short.
-    const QPixmap cut = loadBitmap(write(QStringLiteral("SHORT.BMP"), bytes.left(bytes.size() - 30)));
+    const QPixmap cut =
+        loadBitmap(write(QStringLiteral("SHORT.BMP"), bytes.left(bytes.size() - 30)));
     EXPECT_TRUE(cut.isNull() || cut.size() == image.size());
     EXPECT_TRUE(loadBitmap(write(QStringLiteral("HEAD.BMP"), bytes.left(20))).isNull());
     EXPECT_TRUE(loadBitmap(write(QStringLiteral("TEXT.BMP"), "BM this is not a picture")).isNull());

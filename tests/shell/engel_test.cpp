@@ -108,11 +108,16 @@ TEST(Engel, MainButtonsOpenTheirMenuAndSetTheSessionMode)
         SessionMode to;
     };
     const Case cases[] = {
-        {1, "TF1", M::DiagnosisTest, M::Practice},   {1, "TF1", M::Worksheet, M::Worksheet},
-        {2, "TF2", M::DiagnosisTest, M::DiagnosisTest}, {2, "TF2", M::Worksheet, M::Worksheet},
-        {3, "TF3", M::DiagnosisTest, M::Practice},   {3, "TF3", M::Worksheet, M::Worksheet},
-        {4, "TF4", M::Practise1, M::Practice},       {5, "TF5", M::DiagnosisTest, M::DiagnosisTest},
-        {6, "TF6", M::Practise2, M::Practice},       {6, "TF6", M::Practice, M::Practice},
+        {1, "TF1", M::DiagnosisTest, M::Practice},
+        {1, "TF1", M::Worksheet, M::Worksheet},
+        {2, "TF2", M::DiagnosisTest, M::DiagnosisTest},
+        {2, "TF2", M::Worksheet, M::Worksheet},
+        {3, "TF3", M::DiagnosisTest, M::Practice},
+        {3, "TF3", M::Worksheet, M::Worksheet},
+        {4, "TF4", M::Practise1, M::Practice},
+        {5, "TF5", M::DiagnosisTest, M::DiagnosisTest},
+        {6, "TF6", M::Practise2, M::Practice},
+        {6, "TF6", M::Practice, M::Practice},
     };
     Shell s;
     auto w = s.mainWindow();
@@ -242,7 +247,8 @@ TEST(Engel, PicturesAreDrawnFromTheirSourcesOnALargeScreen)
     QDir().mkpath(s.inst.root + QStringLiteral("/material/BILD/SVG"));
     for (int n = 1; n <= catalogue::kPictureCount; n += 2)
         s.inst.write(QStringLiteral("material/BILD/") +
-                         QString::fromLatin1(catalogue::mainPictureSource(n)).replace(QLatin1Char('\\'), QLatin1Char('/')),
+                         QString::fromLatin1(catalogue::mainPictureSource(n))
+                             .replace(QLatin1Char('\\'), QLatin1Char('/')),
                      QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 40 30'>"
                                     "<rect width='40' height='30' fill='rgb(%1,20,30)'/></svg>")
                          .arg(5 * n)

@@ -5,8 +5,8 @@
 
 #include "app/programforms.h"
 #include "diagnosis/diagu.h"
-#include "diagnosis/diaproto.h"
 #include "diagnosis/diagut.h"
+#include "diagnosis/diaproto.h"
 #include "engine/catalogue.h"
 #include "engine/diagnosisrecord.h"
 #include "engine/engine.h"
@@ -51,9 +51,12 @@ struct ScreenCase {
 };
 
 const ScreenCase kScreens[] = {
-    {"640x480", {640, 480}, 1},      {"800x600", {800, 600}, 1},
-    {"1024x768", {1024, 768}, 1},    {"1366x768", {1366, 768}, 1},
-    {"1920x1080", {1920, 1080}, 1},  {"2560x1440", {2560, 1440}, 1},
+    {"640x480", {640, 480}, 1},
+    {"800x600", {800, 600}, 1},
+    {"1024x768", {1024, 768}, 1},
+    {"1366x768", {1366, 768}, 1},
+    {"1920x1080", {1920, 1080}, 1},
+    {"2560x1440", {2560, 1440}, 1},
     {"3840x2160_ratio2", {1920, 1080}, 2},
 };
 
@@ -112,8 +115,9 @@ protected:
 
     void expectNoFaults()
     {
-        EXPECT_TRUE(faults.isEmpty()) << faults.size() << " layout faults at " << GetParam().name
-                                      << ":\n  " << faults.join(QStringLiteral("\n  ")).toStdString();
+        EXPECT_TRUE(faults.isEmpty())
+            << faults.size() << " layout faults at " << GetParam().name << ":\n  "
+            << faults.join(QStringLiteral("\n  ")).toStdString();
     }
 
     Engine& e() { return engel->engine(); }
@@ -255,8 +259,8 @@ TEST_P(Layout, EveryRegisteredFormInEveryMode)
         }
         ASSERT_FALSE(runs.isEmpty()) << name.constData() << " is opened by no menu and no slot";
         for (const Run& run : runs) {
-            const QString what = QString::fromLatin1(name) + QLatin1Char(' ') +
-                                 QLatin1String(run.label);
+            const QString what =
+                QString::fromLatin1(name) + QLatin1Char(' ') + QLatin1String(run.label);
             e().session.mode = run.mode;
             // A form opened without a data file (the synonym list) reads its own files.
             if (!run.file.isEmpty()) {

@@ -2,9 +2,9 @@
 
 #include "app/programforms.h"
 #include "engine/catalogue.h"
+#include "framework/services.h"
 #include "platform/printer.h"
 #include "platform/screen.h"
-#include "framework/services.h"
 #include "platform/textmeasure.h"
 #include "shell/engel.h"
 #include "support/material.h"

@@ -28,8 +28,9 @@ namespace layout {
 
 inline QString describe(const QWidget* w)
 {
-    const QString name = w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
-                                                   : w->objectName();
+    const QString name = w->objectName().isEmpty()
+                             ? QString::fromLatin1(w->metaObject()->className())
+                             : w->objectName();
     return name;
 }
 
@@ -50,8 +51,9 @@ inline QString shownText(QString text)
 /// Widgets whose children are their own business (scroll bars, viewports, spin buttons).
 inline bool ownsItsInside(const QWidget* w)
 {
-    return qobject_cast<const QAbstractScrollArea*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
-           qobject_cast<const QComboBox*>(w) || qobject_cast<const QLineEdit*>(w);
+    return qobject_cast<const QAbstractScrollArea*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QLineEdit*>(w);
 }
 
 inline bool isOverlay(const QWidget* w)
@@ -75,8 +77,7 @@ inline bool linesOfOneText(const QWidget* a, const QWidget* b)
     if (!qobject_cast<const QLabel*>(a) || !qobject_cast<const QLabel*>(b))
         return false;
     const QRect common = a->geometry().intersected(b->geometry());
-    const bool stacked = common.width() == std::min(a->width(), b->width()) ||
-                         a->x() == b->x();
+    const bool stacked = common.width() == std::min(a->width(), b->width()) || a->x() == b->x();
     return stacked && common.height() <= std::min(a->height(), b->height()) / 4 + 1;
 }
 
@@ -87,7 +88,8 @@ inline bool isBackground(const QWidget* w)
     if (kind != "QFrame" && kind != "QWidget" && kind != "vindra::RoundedBox")
         return false;
     for (const QObject* o : w->children())
-        if (const auto* c = qobject_cast<const QWidget*>(o); c && !c->isWindow() && c->isVisibleTo(w))
+        if (const auto* c = qobject_cast<const QWidget*>(o);
+            c && !c->isWindow() && c->isVisibleTo(w))
             return false;
     return true;
 }
@@ -103,8 +105,9 @@ inline QString textFault(const QWidget* w)
         const QRect room = label->contentsRect().adjusted(label->margin(), label->margin(),
                                                           -label->margin(), -label->margin());
         QSize need;
-        const bool rich = label->textFormat() == Qt::RichText ||
-                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+        const bool rich =
+            label->textFormat() == Qt::RichText ||
+            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
         if (rich) {
             QTextDocument doc;
             doc.setDefaultFont(label->font());
@@ -116,9 +119,9 @@ inline QString textFault(const QWidget* w)
             if (label->wordWrap())
                 need.setWidth(std::min(need.width(), room.width()));
         } else if (label->wordWrap()) {
-            need = fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap,
-                                   label->text())
-                       .size();
+            need =
+                fm.boundingRect(QRect(0, 0, room.width(), 100000), Qt::TextWordWrap, label->text())
+                    .size();
         } else {
             const QStringList lines = label->text().split(QLatin1Char('\n'));
             int width = 0;
@@ -137,7 +140,9 @@ inline QString textFault(const QWidget* w)
     }
     if (const auto* box = qobject_cast<const QLineEdit*>(w)) {
         if (fm.height() > box->height() - 2)
-            return QStringLiteral("font %1 px high in a box %2 px high").arg(fm.height()).arg(box->height());
+            return QStringLiteral("font %1 px high in a box %2 px high")
+                .arg(fm.height())
+                .arg(box->height());
         return {};
     }
     if (qobject_cast<const QCheckBox*>(w) || qobject_cast<const QRadioButton*>(w)) {

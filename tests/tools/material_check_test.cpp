@@ -171,9 +171,7 @@ TEST(MaterialCheck, EachBreakageIsReported)
         {"forbidden file", [](GoodRoot& r) { writeFile(r.path("DATA/eng0.DAT"), "a#b\n"); },
          "DATA/eng0.DAT: must not be in the material"},
         {"picture quiz: four names",
-         [](GoodRoot& r) {
-             r.put("DATA/ENG21410.DAT", tenItems("rose N#tulip#lily#daisy#ros"));
-         },
+         [](GoodRoot& r) { r.put("DATA/ENG21410.DAT", tenItems("rose N#tulip#lily#daisy#ros")); },
          "DATA/ENG21410.DAT: line 1: has 5 fields: at most three names"},
         {"picture quiz: an \"&\" field",
          [](GoodRoot& r) { r.put("DATA/ENG21410.DAT", tenItems("rose N#tulip##ros#&roses")); },

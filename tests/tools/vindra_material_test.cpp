@@ -56,7 +56,8 @@ TEST(VindraMaterial, TryChecksAnAnswerAsAnExerciseWould)
         {{"--code", "31021", "--", "x#", ""}, "0\n2\n"},
         {{"--", scrambled, "a house."}, "0\n2\n"},
         // Gap sentences: each gap its own answer, a pair of alternatives split between them.
-        {{"--code", "39011", "--gap", "2", "--", "I <am> sure they <are>.#&'m/'re", "'re"}, "0\n1\n"},
+        {{"--code", "39011", "--gap", "2", "--", "I <am> sure they <are>.#&'m/'re", "'re"},
+         "0\n1\n"},
         {{"--code", "39011", "--gap", "1", "--", "I <am> sure they <are>.#&'m/'re", "'re"},
          "60000\n2\n"},
         {{"--code", "35043", "--gap", "1", "--", "Jag <bor>.#I <live> here.", "liv"}, "60000\n1\n"},
@@ -69,9 +70,10 @@ TEST(VindraMaterial, TryChecksAnAnswerAsAnExerciseWould)
         EXPECT_EQ(p.exitCode(), 0) << c.args.join(' ').toStdString();
         EXPECT_EQ(p.readAllStandardOutput(), c.output) << c.args.join(' ').toStdString();
     }
-    for (const QStringList& bad : {QStringList{"--mode", "2", "--", "a#b", "b"},
-                                   QStringList{"--", "a#b"}, QStringList{"--code", "x", "--", "a", "b"},
-                                   QStringList{"--gap", "3", "--", "a <b>", "b"}}) {
+    for (const QStringList& bad :
+         {QStringList{"--mode", "2", "--", "a#b", "b"}, QStringList{"--", "a#b"},
+          QStringList{"--code", "x", "--", "a", "b"},
+          QStringList{"--gap", "3", "--", "a <b>", "b"}}) {
         QProcess p;
         p.start(QStringLiteral(VINDRA_MATERIAL_TOOL), QStringList{"try"} + bad);
         p.waitForFinished(10000);

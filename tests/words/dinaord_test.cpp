@@ -53,8 +53,10 @@ TEST(WordListRules, NamesScoresAndFiles)
 
     // One short name in both kinds: separate tables and separate high-score lists.
     using wordlist::Kind;
-    EXPECT_NE(wordlist::keyOf(Kind::General, "FOOD.re1"), wordlist::keyOf(Kind::Special, "FOOD.re2"));
-    EXPECT_EQ(wordlist::keyOf(Kind::General, "food.re1"), wordlist::keyOf(Kind::General, "FOOD.RE1"));
+    EXPECT_NE(wordlist::keyOf(Kind::General, "FOOD.re1"),
+              wordlist::keyOf(Kind::Special, "FOOD.re2"));
+    EXPECT_EQ(wordlist::keyOf(Kind::General, "food.re1"),
+              wordlist::keyOf(Kind::General, "FOOD.RE1"));
     EXPECT_EQ(wordlist::scoreFileName(Kind::General, "food.re1"), QByteArray("FOOD.ENR"));
     EXPECT_EQ(wordlist::scoreFileName(Kind::Special, "FOOD.re2"), QByteArray("FOOD.EN2"));
 }
@@ -68,12 +70,12 @@ TEST(WordListRules, ListingTakesBothFoldersSortedOnce)
     inst.data(QStringLiteral("WAR.re1"), "a#b\n");
     inst.data(QStringLiteral("A_WORDS.re1"), "a#b\n");
     QDir(inst.root).mkpath(QStringLiteral("material/DATA/FOLDER.re1"));
-    const QList<QByteArray> general = wordlist::listFiles(
-        inst.root + QStringLiteral("/hd/DATA"), inst.root + QStringLiteral("/material/DATA"),
-        wordlist::Kind::General);
+    const QList<QByteArray> general =
+        wordlist::listFiles(inst.root + QStringLiteral("/hd/DATA"),
+                            inst.root + QStringLiteral("/material/DATA"), wordlist::Kind::General);
     EXPECT_EQ(general, (QList<QByteArray>{"A_WORDS.re1", "MINE.re1", "war.re1"}));
-    EXPECT_EQ(wordlist::listFiles(QStringLiteral("/nonexistent"), inst.root + QStringLiteral("/hd/DATA"),
-                                  wordlist::Kind::Special),
+    EXPECT_EQ(wordlist::listFiles(QStringLiteral("/nonexistent"),
+                                  inst.root + QStringLiteral("/hd/DATA"), wordlist::Kind::Special),
               (QList<QByteArray>{"OTHER.re2"}));
 }
 
@@ -126,7 +128,8 @@ protected:
     {
         FormTimer::setManual(true);
         inst.data(QStringLiteral("datfiler.eng"), "ENG31051.DAT\n");
-        inst.data(QStringLiteral("ENG31051.DAT"), "$\xA7" "Choose with the mouse.\na#b\n");
+        inst.data(QStringLiteral("ENG31051.DAT"), "$\xA7"
+                                                  "Choose with the mouse.\na#b\n");
         QByteArray words = "$\xA7\xD6vers\xE4tt till engelska.\n; twelve words\n";
         for (const char* pair : {"hund#dog", "katt#cat", "h\xE4st#horse", "ko#cow", "gris#pig",
                                  "f\xE5gel#bird", "fisk#fish", "mus#mouse", "r\xE4v#fox",
@@ -218,7 +221,8 @@ TEST_F(DinaOrd, PickerNameBoxAndKeys)
     list->setCurrentRow(0);
     QTest::keyClick(list, Qt::Key_Return);
     ASSERT_EQ(inst.messages.texts().size(), 1);
-    EXPECT_TRUE(inst.messages.texts()[0].endsWith(QStringLiteral("EMPTY.re1 finns inte eller är felaktig")))
+    EXPECT_TRUE(
+        inst.messages.texts()[0].endsWith(QStringLiteral("EMPTY.re1 finns inte eller är felaktig")))
         << qPrintable(inst.messages.texts()[0]);
     EXPECT_EQ(w->screenShown(), TDinaOrd::Screen::Picker);
     EXPECT_TRUE(list->isVisible());
@@ -362,7 +366,8 @@ TEST_F(DinaOrd, GeneralAndSpecialListsKeepTheirOwnState)
     QTest::keyClick(child(*special, "Edit1"), Qt::Key_Escape);
     EXPECT_TRUE(child(*special, "Panel1")->isVisible());
     EXPECT_FALSE(child<QPushButton>(*special, "Button1")->isEnabled());
-    EXPECT_EQ(engine->wordLists.errorCount(wordlist::keyOf(wordlist::Kind::General, "FOOD.re1")), 1);
+    EXPECT_EQ(engine->wordLists.errorCount(wordlist::keyOf(wordlist::Kind::General, "FOOD.re1")),
+              1);
     // The name typed last is offered again.
     EXPECT_EQ(engine->playerNames[0], QByteArray("Anna"));
 }
@@ -381,7 +386,8 @@ TEST_F(DinaOrd, AnyNumberOfListsEachWithItsOwnErrors)
     EXPECT_EQ(w->list().itemCount(), 2);
     answer(*w, QStringLiteral("?"));
     EXPECT_EQ(engine->wordLists.errorCount(w->list().key()), 1);
-    EXPECT_EQ(engine->wordLists.errorCount(wordlist::keyOf(wordlist::Kind::General, "L001.re1")), 0);
+    EXPECT_EQ(engine->wordLists.errorCount(wordlist::keyOf(wordlist::Kind::General, "L001.re1")),
+              0);
 }
 
 TEST_F(DinaOrd, OppositesHideTheInstruction)
@@ -408,8 +414,10 @@ TEST_F(DinaOrd, WorksheetNumbersTheWordsUnderTheListsTitle)
 
     const Worksheet& sheet = engine->worksheet;
     ASSERT_GE(sheet.withoutAnswers.size(), 2 + 12 * 2);
-    EXPECT_EQ(sheet.withoutAnswers[0], QByteArray("1.  Ordf\xF6rr\xE5" "det ---Our food"));
-    EXPECT_EQ(sheet.withAnswers[0], QByteArray("1.  Ordf\xF6rr\xE5" "det ---Our food. Facit."));
+    EXPECT_EQ(sheet.withoutAnswers[0], QByteArray("1.  Ordf\xF6rr\xE5"
+                                                  "det ---Our food"));
+    EXPECT_EQ(sheet.withAnswers[0], QByteArray("1.  Ordf\xF6rr\xE5"
+                                               "det ---Our food. Facit."));
     EXPECT_EQ(sheet.withoutAnswers[1], QByteArray("     \xD6vers\xE4tt f\xF6ljande ord:"));
     std::set<QByteArray> answers;
     for (int n = 1; n <= 12; ++n) {

@@ -106,7 +106,8 @@ TEST_F(Lista, ListsTheThirtyWordsInTheirOwnOrder)
 TEST_F(Lista, ClickDoubleClickAndEnterOpenTheExerciseButArrowKeysOnlySelect)
 {
     create();
-    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, rowOf(QString::fromUtf8("hög")).center());
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, {},
+                      rowOf(QString::fromUtf8("hög")).center());
     EXPECT_EQ(opened, QList<QByteArray>{"eng22051.DAT"});
     list()->setCurrentRow(0);
     Q_EMIT list()->itemDoubleClicked(list()->item(0));
@@ -172,8 +173,9 @@ TEST_F(Lista, WorksheetModeColoursThePanel)
 {
     for (const SessionMode mode : {SessionMode::Practice, SessionMode::Worksheet}) {
         create(mode);
-        const QColor panel =
-            window->findChild<QWidget*>(QStringLiteral("Panel1"))->palette().color(QPalette::Window);
+        const QColor panel = window->findChild<QWidget*>(QStringLiteral("Panel1"))
+                                 ->palette()
+                                 .color(QPalette::Window);
         EXPECT_EQ(panel == QColor(128, 0, 0), mode == SessionMode::Worksheet);
     }
 }

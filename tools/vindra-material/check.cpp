@@ -357,15 +357,13 @@ private:
         }
 
         if (f.format == Format::Word && words.size() > catalogue::limits::kWordButtons)
-            problem(f.path,
-                    QStringLiteral("marks %1 different words, at most %2 fit")
-                        .arg(words.size())
-                        .arg(catalogue::limits::kWordButtons));
+            problem(f.path, QStringLiteral("marks %1 different words, at most %2 fit")
+                                .arg(words.size())
+                                .arg(catalogue::limits::kWordButtons));
         if (f.format == Format::Be && words.size() > catalogue::limits::kBeWords)
-            problem(f.path,
-                    QStringLiteral("marks %1 different words, at most %2 fit")
-                        .arg(words.size())
-                        .arg(catalogue::limits::kBeWords));
+            problem(f.path, QStringLiteral("marks %1 different words, at most %2 fit")
+                                .arg(words.size())
+                                .arg(catalogue::limits::kBeWords));
         if (f.format == Format::Xact) {
             int top = 0;
             while (levels.contains(top + 1))
@@ -646,7 +644,8 @@ private:
                 const st::RevealStory story = st::readRevealStory(lines, n);
                 if (story.hidden > 0)
                     problem(f.path, QStringLiteral("story %1 has more words than its 7 rows of 7 "
-                                                   "can show").arg(n));
+                                                   "can show")
+                                        .arg(n));
                 if (story.words == 0)
                     problem(f.path, QStringLiteral("story %1 has no word to reveal").arg(n));
                 for (const QByteArray& l : st::part(lines, n))
@@ -664,8 +663,8 @@ private:
                 const QList<QByteArray> text = st::part(lines, n);
                 const qsizetype empty = text.indexOf(QByteArray());
                 if (empty >= 0 && empty + 1 < text.size())
-                    problem(f.path, QStringLiteral("text %1: an empty line ends the text there")
-                                        .arg(n));
+                    problem(f.path,
+                            QStringLiteral("text %1: an empty line ends the text there").arg(n));
                 if (st::speedStats(st::speedText(lines, n)).words == 0)
                     problem(f.path, QStringLiteral("text %1 has no words").arg(n));
             }
@@ -709,14 +708,16 @@ private:
                 for (int n = sign.first; n <= sign.last && n <= lines.size(); ++n) {
                     const QByteArray& l = lines.at(n - 1);
                     if (l.trimmed().isEmpty() || l.startsWith('$') || l.startsWith(';'))
-                        lineProblem(f.path, n, QStringLiteral("a sentence of %1 must stand here")
-                                                   .arg(QString::fromLatin1(sign.name)));
+                        lineProblem(f.path, n,
+                                    QStringLiteral("a sentence of %1 must stand here")
+                                        .arg(QString::fromLatin1(sign.name)));
                 }
                 for (int n = sign.last + 1; n <= sign.last + st::kClosingLines; ++n)
                     if (n > lines.size() || !lines.at(n - 1).startsWith('$'))
-                        lineProblem(f.path, n, QStringLiteral("%1 needs three closing lines "
-                                                              "\"$...\" here")
-                                                   .arg(QString::fromLatin1(sign.name)));
+                        lineProblem(f.path, n,
+                                    QStringLiteral("%1 needs three closing lines "
+                                                   "\"$...\" here")
+                                        .arg(QString::fromLatin1(sign.name)));
             }
             break;
         default:

@@ -129,7 +129,7 @@ int tryAnswer(int argc, char* argv[])
         writeLine(QByteArray::number(two ? engine.svarstestPart(right, answer, gapNumber, mode)
                                          : engine.svarstest(right, answer, mode)));
         writeLine(vindra::gap::rightBeginning(answer, right, fields, two ? gapNumber : 0) ? "1"
-                                                                                        : "2");
+                                                                                          : "2");
         return 0;
     }
     // The field the forms take the right answer from (field 1 where the direction is reversed).
