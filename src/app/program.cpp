@@ -14,6 +14,7 @@
 #include "shell/engel.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 
 namespace vindra {
 
@@ -43,6 +44,10 @@ struct Program::Parts {
 Program::Program() : m_parts(std::make_unique<Parts>())
 {
     m_parts->services.forms = &programForms();
+    // The pictures drawn for this screen are kept in the user's cache for the next start.
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty())
+        m_parts->services.pictureCacheDir = cache + QStringLiteral("/pictures");
 }
 
 Program::~Program() = default;

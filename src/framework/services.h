@@ -2,6 +2,8 @@
 
 #include "formregistry.h"
 
+#include <QString>
+
 namespace vindra {
 
 class Clock;
@@ -31,6 +33,8 @@ struct Services {
     /// The forms the menus and the diagnosis protocol open (the program's own list, or a
     /// test's). Null: none is available.
     const FormRegistry* forms = nullptr;
+    /// Where pictures drawn from their sources are kept between runs; empty: not kept.
+    QString pictureCacheDir{};
 };
 
 } // namespace vindra

@@ -1,12 +1,18 @@
 #include "qtpicture.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QSaveFile>
 #include <QSvgRenderer>
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <thread>
 #include <utility>
 
@@ -151,6 +157,161 @@ std::vector<QImage> drawPictures(const std::vector<PictureJob>& jobs)
     drawEvery(0);
     second.join();
     return images;
+}
+
+// ---- Kept drawings ---------------------------------------------------------------------------
+
+namespace {
+
+// A kept drawing: this tag, the device width and height, the pixel ratio and the source's
+// proportions, then the pixels row after row in runs: a 16-bit count with its top bit set is
+// that many copies of the 32-bit pixel after it, one without it is that many pixels as they
+// are. The drawings are flat colours with soft edges, so they keep in a sixth of their size
+// and are unpacked faster than they are read.
+constexpr char kCacheTag[8] = {'V', 'I', 'N', 'P', 'I', 'C', '0', '2'};
+constexpr qint64 kCacheHeader = 8 + 4 + 4 + 8 + 8;
+constexpr int kLargestSide = 16384;
+constexpr quint16 kRepeat = 0x8000;
+constexpr int kLongestRun = 0x7fff;
+
+QByteArray packPixels(const quint32* pixels, qsizetype count)
+{
+    QByteArray out;
+    out.reserve(count);
+    qsizetype literalStart = 0;
+    const auto flushLiteral = [&](qsizetype end) {
+        while (literalStart < end) {
+            const auto n =
+                static_cast<quint16>(std::min<qsizetype>(end - literalStart, kLongestRun));
+            out.append(reinterpret_cast<const char*>(&n), 2);
+            out.append(reinterpret_cast<const char*>(pixels + literalStart), qsizetype(n) * 4);
+            literalStart += n;
+        }
+    };
+    qsizetype i = 0;
+    while (i < count) {
+        qsizetype j = i + 1;
+        while (j < count && pixels[j] == pixels[i] && j - i < kLongestRun)
+            ++j;
+        if (j - i >= 3) {
+            flushLiteral(i);
+            const auto n = static_cast<quint16>(kRepeat | (j - i));
+            out.append(reinterpret_cast<const char*>(&n), 2);
+            out.append(reinterpret_cast<const char*>(pixels + i), 4);
+            literalStart = j;
+        }
+        i = j;
+    }
+    flushLiteral(count);
+    return out;
+}
+
+bool unpackPixels(const QByteArray& packed, quint32* pixels, qsizetype count)
+{
+    const char* in = packed.constData();
+    const char* const end = in + packed.size();
+    qsizetype filled = 0;
+    while (in < end) {
+        if (end - in < 2)
+            return false;
+        quint16 n = 0;
+        std::memcpy(&n, in, 2);
+        in += 2;
+        const qsizetype run = n & kLongestRun;
+        if (run == 0 || run > count - filled)
+            return false;
+        if (n & kRepeat) {
+            if (end - in < 4)
+                return false;
+            quint32 pixel = 0;
+            std::memcpy(&pixel, in, 4);
+            in += 4;
+            std::fill(pixels + filled, pixels + filled + run, pixel);
+        } else {
+            if (end - in < run * 4)
+                return false;
+            std::memcpy(pixels + filled, in, static_cast<size_t>(run) * 4);
+            in += run * 4;
+        }
+        filled += run;
+    }
+    return filled == count;
+}
+
+} // namespace
+
+QString PictureCache::fileFor(const QString& source, QSize screen, double pixelRatio) const
+{
+    if (m_dir.isEmpty())
+        return {};
+    const QFileInfo info(source);
+    if (!info.isFile())
+        return {};
+    const QString key = QStringLiteral("%1|%2|%3|%4x%5|%6")
+                            .arg(info.absoluteFilePath())
+                            .arg(info.size())
+                            .arg(info.lastModified().toMSecsSinceEpoch())
+                            .arg(screen.width())
+                            .arg(screen.height())
+                            .arg(pixelRatio);
+    const QByteArray hash =
+        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QDir(m_dir).filePath(QString::fromLatin1(hash) + QStringLiteral(".pic"));
+}
+
+PictureCache::Entry PictureCache::find(const QString& source, QSize screen, double pixelRatio) const
+{
+    const QString path = fileFor(source, screen, pixelRatio);
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray header = file.read(kCacheHeader);
+    if (header.size() != kCacheHeader || std::memcmp(header.constData(), kCacheTag, 8) != 0)
+        return {};
+    qint32 width = 0;
+    qint32 height = 0;
+    double ratio = 0;
+    double aspect = 0;
+    std::memcpy(&width, header.constData() + 8, 4);
+    std::memcpy(&height, header.constData() + 12, 4);
+    std::memcpy(&ratio, header.constData() + 16, 8);
+    std::memcpy(&aspect, header.constData() + 24, 8);
+    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide ||
+        !(ratio > 0 && ratio < 16) || !(aspect > 0 && aspect < 1000) ||
+        file.size() - kCacheHeader > qint64(width) * height * 6)
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
+    // 32-bit rows have no padding: the pixels are one block.
+    if (image.isNull() || image.sizeInBytes() != qint64(width) * height * 4 ||
+        !unpackPixels(file.readAll(), reinterpret_cast<quint32*>(image.bits()),
+                      qsizetype(width) * height))
+        return {};
+    image.setDevicePixelRatio(ratio);
+    return {std::move(image), aspect};
+}
+
+void PictureCache::keep(const QString& source, QSize screen, double pixelRatio, const QImage& image,
+                        double aspect) const
+{
+    const QString path = fileFor(source, screen, pixelRatio);
+    if (path.isEmpty() || image.isNull() || !(aspect > 0) || !QDir().mkpath(m_dir))
+        return;
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    const qint32 width = pixels.width();
+    const qint32 height = pixels.height();
+    const double ratio = image.devicePixelRatio();
+    QByteArray header(kCacheTag, 8);
+    header.append(reinterpret_cast<const char*>(&width), 4);
+    header.append(reinterpret_cast<const char*>(&height), 4);
+    header.append(reinterpret_cast<const char*>(&ratio), 8);
+    header.append(reinterpret_cast<const char*>(&aspect), 8);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(header);
+    file.write(packPixels(reinterpret_cast<const quint32*>(pixels.constBits()),
+                          qsizetype(width) * height));
+    file.commit(); // a failed write leaves no file behind
 }
 
 } // namespace vindra

@@ -45,6 +45,35 @@ private:
     double m_aspect = 0;
 };
 
+/// Pictures drawn from their sources, kept between runs: a picture drawn for one screen is
+/// read back at the next start instead of being drawn again (drawing the main window's six
+/// pictures is most of its start-up on a large screen). A kept drawing is named from its
+/// source's path, size and time of change and from the screen, so a changed source or another
+/// screen is drawn anew; a file that cannot be read counts as not kept, and one that cannot be
+/// written is simply not kept.
+class PictureCache {
+public:
+    /// Keeps its files in `dir`, created when needed; an empty `dir` keeps nothing.
+    explicit PictureCache(QString dir) : m_dir(std::move(dir)) {}
+
+    struct Entry {
+        QImage image;      ///< null when nothing is kept
+        double aspect = 0; ///< the source's width over height
+    };
+    /// The drawing of `source` kept for a screen of `screen` logical pixels at `pixelRatio`.
+    Entry find(const QString& source, QSize screen, double pixelRatio) const;
+    /// Keeps `image`, drawn from `source` (whose proportions are `aspect`) for that screen.
+    /// Written through a scratch file, so a reader never sees half a picture.
+    void keep(const QString& source, QSize screen, double pixelRatio, const QImage& image,
+              double aspect) const;
+
+    /// The file a drawing is kept in; empty when nothing is kept or the source is missing.
+    QString fileFor(const QString& source, QSize screen, double pixelRatio) const;
+
+private:
+    QString m_dir;
+};
+
 /// One picture to draw with drawPictures().
 struct PictureJob {
     const SvgPicture* picture = nullptr;

@@ -270,21 +270,32 @@ void TEngel::choosePictures()
     const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
     const QByteArray prefix = catalogue::mainPicturePrefix(screen.width());
     const bool drawn = picturesDrawnFromSource();
+    const PictureCache cache(m_services.pictureCacheDir);
+    const double ratio = m_services.screen ? m_services.screen->pixelRatio() : 1.0;
     for (int k = 1; k <= 6; ++k) {
+        const auto at = static_cast<size_t>(k);
         const int n = m_engine->haemta_Bildslumptal();
-        m_pictureNumbers[static_cast<size_t>(k)] = n;
-        QPixmap& bitmap = m_pictureBitmaps[static_cast<size_t>(k)];
+        m_pictureNumbers[at] = n;
+        QPixmap& bitmap = m_pictureBitmaps[at];
         bitmap = QPixmap();
-        SvgPicture& source = m_pictureSources[static_cast<size_t>(k)];
+        SvgPicture& source = m_pictureSources[at];
         source = SvgPicture();
+        m_keptDrawings[at] = {};
+        m_sourcePaths[at].clear();
         if (drawn) {
-            // Read now and drawn in startbilder(), once the size of its place is known.
+            // The drawing kept from an earlier run on this screen, or the source, read now and
+            // drawn in startbilder(), once the size of its place is known.
             const QString path =
                 m_engine->materialPath("\\BILD\\" + catalogue::mainPictureSource(n));
-            if (files::isFile(path))
+            if (files::isFile(path)) {
+                m_sourcePaths[at] = path;
+                m_keptDrawings[at] = cache.find(path, screen, ratio);
+                if (!m_keptDrawings[at].image.isNull())
+                    continue;
                 source = SvgPicture(path);
-            if (source.isValid())
-                continue;
+                if (source.isValid())
+                    continue;
+            }
         }
         // The bitmaps, and on a larger screen the bitmap of the largest size where a picture
         // has no source.
@@ -307,15 +318,37 @@ void TEngel::startbilder()
     // A picture drawn from its source is as high as its row and as wide as its proportions
     // allow, at most the whole column, so that it fills its place and stays sharp. The six
     // are drawn at once on two threads.
+    // A drawing kept from an earlier run is used when it has exactly the size of its place.
+    const auto placeFor = [&](double aspect) {
+        return QSize(std::min(panelLeft, int(rowHeight * aspect)), rowHeight);
+    };
+    std::vector<QImage> drawn(7);
+    for (int k = 1; k <= 6; ++k) {
+        const auto at = static_cast<size_t>(k);
+        PictureCache::Entry& kept = m_keptDrawings[at];
+        if (kept.image.isNull())
+            continue;
+        if (kept.image.deviceIndependentSize().toSize() == placeFor(kept.aspect))
+            drawn[at] = std::move(kept.image);
+        else
+            m_pictureSources[at] = SvgPicture(m_sourcePaths[at]);
+        kept = {};
+    }
     std::vector<PictureJob> jobs(7);
     for (int k = 1; k <= 6; ++k) {
         const SvgPicture& source = m_pictureSources[static_cast<size_t>(k)];
-        if (source.isValid()) {
-            const int width = std::min(panelLeft, int(rowHeight * source.aspect()));
-            jobs[static_cast<size_t>(k)] = PictureJob{&source, QSize(width, rowHeight), ratio};
-        }
+        if (source.isValid())
+            jobs[static_cast<size_t>(k)] = PictureJob{&source, placeFor(source.aspect()), ratio};
     }
-    std::vector<QImage> drawn = drawPictures(jobs);
+    std::vector<QImage> fresh = drawPictures(jobs);
+    const PictureCache cache(m_services.pictureCacheDir);
+    for (int k = 1; k <= 6; ++k) {
+        const auto at = static_cast<size_t>(k);
+        if (fresh[at].isNull())
+            continue;
+        cache.keep(m_sourcePaths[at], screen, ratio, fresh[at], m_pictureSources[at].aspect());
+        drawn[at] = std::move(fresh[at]);
+    }
 
     for (int k = 1; k <= 6; ++k) {
         QLabel* image = pictureImage(k);

@@ -92,6 +92,9 @@ private:
     std::array<QPixmap, 7> m_pictureBitmaps{};
     /// The sources of the pictures drawn at their place's size on a larger screen.
     std::array<SvgPicture, 7> m_pictureSources{};
+    /// Their files, and the drawings kept from an earlier run for this screen.
+    std::array<QString, 7> m_sourcePaths{};
+    std::array<PictureCache::Entry, 7> m_keptDrawings{};
     int m_label3Pixels = 11; ///< Label3's font size; the upper right caption shrinks it
 };
 

@@ -86,4 +86,52 @@ TEST(Picture, BitmapsAndWhatElseLiesUnderTheirName)
 }
 
 } // namespace
+// A kept drawing comes back as it was kept, for its source and screen only; a damaged file, a
+// changed source or no folder at all give nothing, never a wrong picture.
+TEST(Picture, KeptDrawings)
+{
+    QTemporaryDir dir;
+    const QString source = dir.filePath(QStringLiteral("a.svg"));
+    QFile f(source);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("<svg/>");
+    f.close();
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(QColor(1, 2, 3));
+    image.setPixelColor(29, 19, QColor(200, 100, 50));
+    image.setDevicePixelRatio(2);
+
+    const PictureCache cache(dir.filePath(QStringLiteral("kept")));
+    EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 2).image.isNull());
+    cache.keep(source, QSize(1920, 1080), 2, image, 1.5);
+    const PictureCache::Entry found = cache.find(source, QSize(1920, 1080), 2);
+    EXPECT_EQ(found.image, image);
+    EXPECT_EQ(found.image.devicePixelRatio(), 2);
+    EXPECT_EQ(found.aspect, 1.5);
+    EXPECT_TRUE(cache.find(source, QSize(1366, 768), 2).image.isNull()) << "another screen";
+    EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 1).image.isNull()) << "another density";
+
+    // Damaged: cut short, or not a kept drawing at all.
+    QFile kept(cache.fileFor(source, QSize(1920, 1080), 2));
+    ASSERT_TRUE(kept.resize(kept.size() - 1));
+    EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 2).image.isNull());
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write(QByteArray(40, 'x'));
+    kept.close();
+    EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 2).image.isNull());
+
+    // A source changed since is drawn anew.
+    cache.keep(source, QSize(1920, 1080), 2, image, 1.5);
+    ASSERT_TRUE(f.open(QIODevice::Append));
+    f.write("<!-- changed -->");
+    f.close();
+    EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 2).image.isNull());
+
+    // Without a folder nothing is kept.
+    const PictureCache none{QString()};
+    none.keep(source, QSize(800, 600), 1, image, 1.5);
+    EXPECT_TRUE(none.find(source, QSize(800, 600), 1).image.isNull());
+    EXPECT_TRUE(none.fileFor(source, QSize(800, 600), 1).isEmpty());
+}
+
 } // namespace vindra

@@ -1,9 +1,13 @@
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
 #include "framework/skrivut.h"
+#include "platform/qtpicture.h"
 #include "shell/menuwindow.h"
 #include "shellfixture.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QImage>
 #include <QLabel>
@@ -271,6 +275,76 @@ TEST(Engel, PicturesAreDrawnFromTheirSourcesOnALargeScreen)
             EXPECT_EQ(shown.pixelColor(5, 5), QColor(10 * n, 100, 200));
         }
     }
+}
+
+TEST(Engel, DrawnPicturesAreKeptForTheNextStart)
+{
+    Shell s(QSize(1920, 1080));
+    s.services.pictureCacheDir = s.inst.root + QStringLiteral("/cache");
+    QDir().mkpath(s.inst.root + QStringLiteral("/material/BILD/SVG"));
+    const auto writeSource = [&](int n, int red) {
+        s.inst.write(QStringLiteral("material/BILD/") +
+                         QString::fromLatin1(catalogue::mainPictureSource(n))
+                             .replace(QLatin1Char('\\'), QLatin1Char('/')),
+                     QStringLiteral("<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 40 30'>"
+                                    "<rect width='40' height='30' fill='rgb(%1,20,30)'/></svg>")
+                         .arg(red)
+                         .toUtf8());
+    };
+    for (int n = 1; n <= catalogue::kPictureCount; ++n)
+        writeSource(n, 5 * n);
+    const auto colourAt = [](TEngel& w, int k) {
+        return w.pictureImage(k)->pixmap().toImage().pixelColor(5, 5);
+    };
+    int first = 0;
+    QSize size;
+    {
+        auto w = s.mainWindow();
+        first = w->pictureNumber(1);
+        size = w->pictureImage(1)->size();
+        EXPECT_EQ(colourAt(*w, 1), QColor(5 * first, 20, 30));
+    }
+    const QStringList kept =
+        QDir(s.services.pictureCacheDir).entryList({QStringLiteral("*.pic")}, QDir::Files);
+    ASSERT_EQ(kept.size(), 6);
+
+    // The next start shows what was kept (replaced by green pictures here) at the same size,
+    // without drawing.
+    const PictureCache cache(s.services.pictureCacheDir);
+    const auto sourceOf = [&](int n) -> QString {
+        return s.inst.root + QStringLiteral("/material/BILD/") +
+               QString::fromLatin1(catalogue::mainPictureSource(n))
+                   .replace(QLatin1Char('\\'), QLatin1Char('/'));
+    };
+    for (int n = 1; n <= catalogue::kPictureCount; ++n) {
+        const QString file = cache.fileFor(sourceOf(n), QSize(1920, 1080), 1);
+        if (!QFileInfo::exists(file))
+            continue;
+        QImage green(size, QImage::Format_RGB32);
+        green.fill(QColor(0, 255, 0));
+        cache.keep(sourceOf(n), QSize(1920, 1080), 1, green, 4.0 / 3);
+    }
+    {
+        auto w = s.mainWindow();
+        EXPECT_EQ(w->pictureNumber(1), first);
+        EXPECT_EQ(w->pictureImage(1)->size(), size);
+        for (int k = 1; k <= 6; ++k)
+            EXPECT_EQ(colourAt(*w, k), QColor(0, 255, 0)) << k;
+    }
+
+    // A changed source is drawn anew; a damaged kept file too.
+    auto w = s.mainWindow();
+    const int second = w->pictureNumber(2);
+    w.reset();
+    writeSource(first, 250);
+    QFile damaged(cache.fileFor(sourceOf(second), QSize(1920, 1080), 1));
+    ASSERT_TRUE(damaged.exists());
+    ASSERT_TRUE(damaged.resize(100));
+    w = s.mainWindow();
+    EXPECT_EQ(colourAt(*w, 1), QColor(250, 20, 30));
+    EXPECT_EQ(colourAt(*w, 2), QColor(5 * second, 20, 30));
+    EXPECT_EQ(colourAt(*w, 3), QColor(0, 255, 0));
+    EXPECT_EQ(w->pictureImage(1)->size(), size);
 }
 
 TEST(Engel, MissingPicturesAreHiddenSilently)
