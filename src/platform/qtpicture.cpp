@@ -173,6 +173,8 @@ constexpr qint64 kCacheHeader = 8 + 4 + 4 + 8 + 8;
 constexpr int kLargestSide = 16384;
 constexpr quint16 kRepeat = 0x8000;
 constexpr int kLongestRun = 0x7fff;
+/// Drawings kept at most: the main window's 26 pictures on three screens.
+constexpr qsizetype kMostKept = 3 * 26;
 
 QByteArray packPixels(const quint32* pixels, qsizetype count)
 {
@@ -311,7 +313,14 @@ void PictureCache::keep(const QString& source, QSize screen, double pixelRatio, 
     file.write(header);
     file.write(packPixels(reinterpret_cast<const quint32*>(pixels.constBits()),
                           qsizetype(width) * height));
-    file.commit(); // a failed write leaves no file behind
+    if (!file.commit()) // a failed write leaves no file behind
+        return;
+    // The oldest drawings go when the folder holds more than a few screens' worth (drawings of
+    // sources since changed, or of screens no longer used).
+    const QFileInfoList kept =
+        QDir(m_dir).entryInfoList({QStringLiteral("*.pic")}, QDir::Files, QDir::Time);
+    for (qsizetype i = kMostKept; i < kept.size(); ++i)
+        QFile::remove(kept[i].filePath());
 }
 
 } // namespace vindra

@@ -50,7 +50,7 @@ private:
 /// pictures is most of its start-up on a large screen). A kept drawing is named from its
 /// source's path, size and time of change and from the screen, so a changed source or another
 /// screen is drawn anew; a file that cannot be read counts as not kept, and one that cannot be
-/// written is simply not kept.
+/// written is simply not kept. The folder keeps the newest drawings of a few screens.
 class PictureCache {
 public:
     /// Keeps its files in `dir`, created when needed; an empty `dir` keeps nothing.

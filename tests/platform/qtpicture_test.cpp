@@ -3,6 +3,7 @@
 #include "platform/qtpicture.h"
 
 #include <QColor>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -126,6 +127,12 @@ TEST(Picture, KeptDrawings)
     f.write("<!-- changed -->");
     f.close();
     EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 2).image.isNull());
+
+    // The folder keeps the newest drawings of a few screens.
+    for (int width = 100; width < 100 + 90; ++width)
+        cache.keep(source, QSize(width, 100), 1, image, 1.5);
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("kept"))).entryList(QDir::Files).size(), 78);
+    EXPECT_FALSE(cache.find(source, QSize(189, 100), 1).image.isNull());
 
     // Without a folder nothing is kept.
     const PictureCache none{QString()};
