@@ -151,9 +151,11 @@ void ExerciseForm::FormCreate()
     if (mode() != SessionMode::Worksheet)
         SkrivutHelaPanelen->hide();
     // Buttons are placed in layout units and captioned in the scaled form font; where the two
-    // disagree (a tall font on a wide screen) the caption's font is made to fit its button.
+    // disagree (a tall font on a wide screen) the caption's font is made to fit its button. The
+    // worksheet panel's rows size their own captions.
     for (QPushButton* b : findChildren<QPushButton*>())
-        if (b->testAttribute(Qt::WA_Resized)) // placed by the layout, not left at Qt's default
+        if (b->testAttribute(Qt::WA_Resized) && // placed by the layout, not left at Qt's default
+            !SkrivutHelaPanelen->isAncestorOf(b))
             look::fitFont(b, b->text(), b->size());
     NyPost();
 }

@@ -3,6 +3,7 @@
 #include "framework/skrivut.h"
 #include "platform/qtplatform.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -181,9 +182,45 @@ void WorksheetPanel::place(const QRect& geometry)
 
 void WorksheetPanel::layoutBars()
 {
-    for (QFrame* bar :
-         {SkrivutPanel1, SkrivutValPanel, SkrivutSvarPanel, SkrivutAntalPanel, SkrivutListValPanel})
+    const QList<QFrame*> bars = {SkrivutPanel1, SkrivutValPanel, SkrivutSvarPanel,
+                                 SkrivutAntalPanel, SkrivutListValPanel};
+    // The captions in a font for the bar's height (a quarter of it), smaller only where a bar's
+    // row would not fit its width.
+    QFont captions = font();
+    captions.setBold(true);
+    const auto fits = [&](int pixels) {
+        captions.setPixelSize(pixels);
+        const QFontMetrics metrics(captions);
+        for (QFrame* bar : bars) {
+            const QList<QWidget*> items = bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            int need = 16 + 8 * std::max<int>(0, int(items.size()) - 1);
+            for (QWidget* w : items) {
+                if (auto* b = qobject_cast<QPushButton*>(w))
+                    need +=
+                        metrics.horizontalAdvance(QString(b->text()).remove(QLatin1Char('&'))) + 24;
+                else if (auto* l = qobject_cast<QLabel*>(w))
+                    need += std::max(l->minimumWidth(), metrics.horizontalAdvance(l->text()));
+                else
+                    need += w->sizeHint().width();
+            }
+            if (need > width())
+                return false;
+        }
+        return true;
+    };
+    int pixels = std::max(10, height() / 4);
+    while (pixels > 10 && !fits(pixels))
+        --pixels;
+    captions.setPixelSize(pixels);
+    const int buttonHeight = std::max(height() * 2 / 3, QFontMetrics(captions).height() + 8);
+    for (QFrame* bar : bars) {
+        for (QWidget* w : bar->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            w->setFont(captions);
+            if (qobject_cast<QPushButton*>(w))
+                w->setMinimumHeight(std::min(buttonHeight, height() - 8));
+        }
         bar->setGeometry(0, 0, width(), height());
+    }
 }
 
 QFrame* WorksheetPanel::frontBar() const
