@@ -1,10 +1,7 @@
 #include "qtlazyprinter.h"
 
 #include "messages.h"
-
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
+#include "modules.h"
 
 namespace vindra {
 
@@ -35,29 +32,15 @@ Printer* QtLazyPrinter::printer() const
     if (m_tried)
         return m_printer.get();
     m_tried = true;
-    QStringList tried;
-    for (const QString& dir : m_dirs) {
-        const QString path = QDir(dir).filePath(moduleFileName());
-        if (!QFileInfo::exists(path)) {
-            tried << path;
-            continue;
-        }
-        QLibrary library(path);
-        const auto create =
-            reinterpret_cast<CreatePrinter>(library.resolve("vindra_create_printer"));
-        if (!create) {
-            m_loadError = library.errorString();
-            return nullptr;
-        }
-        m_printer.reset(create());
-        // What was set before the first printout carries over.
-        m_printer->setOrientation(m_orientation);
-        m_printer->setFont(m_font);
-        return m_printer.get();
-    }
-    m_loadError = QStringLiteral("%1 finns inte (s\u00f6kt: %2)")
-                      .arg(moduleFileName(), tried.join(QStringLiteral(", ")));
-    return nullptr;
+    const auto create = reinterpret_cast<CreatePrinter>(
+        resolveModule(m_dirs, moduleFileName(), "vindra_create_printer", m_loadError));
+    if (!create)
+        return nullptr;
+    m_printer.reset(create());
+    // What was set before the first printout carries over.
+    m_printer->setOrientation(m_orientation);
+    m_printer->setFont(m_font);
+    return m_printer.get();
 }
 
 int QtLazyPrinter::printDialog()

@@ -1,8 +1,6 @@
 #include "qtlazysound.h"
 
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
+#include "modules.h"
 
 namespace vindra {
 
@@ -26,27 +24,13 @@ bool QtLazySoundPlayer::load()
     if (m_tried)
         return m_player != nullptr;
     m_tried = true;
-    QStringList tried;
-    for (const QString& dir : m_dirs) {
-        const QString path = QDir(dir).filePath(moduleFileName());
-        if (!QFileInfo::exists(path)) {
-            tried << path;
-            continue;
-        }
-        QLibrary library(path);
-        const auto create =
-            reinterpret_cast<CreatePlayer>(library.resolve("vindra_create_sound_player"));
-        if (!create) {
-            m_loadError = library.errorString();
-            return false;
-        }
-        m_player.reset(create());
-        m_player->setErrorHandler([this](const QString& text) { reportError(text); });
-        return true;
-    }
-    m_loadError = QStringLiteral("%1 finns inte (s\u00f6kt: %2)")
-                      .arg(moduleFileName(), tried.join(QStringLiteral(", ")));
-    return false;
+    const auto create = reinterpret_cast<CreatePlayer>(
+        resolveModule(m_dirs, moduleFileName(), "vindra_create_sound_player", m_loadError));
+    if (!create)
+        return false;
+    m_player.reset(create());
+    m_player->setErrorHandler([this](const QString& text) { reportError(text); });
+    return true;
 }
 
 QString QtLazySoundPlayer::play(const QString& path)
