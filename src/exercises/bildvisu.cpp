@@ -1,7 +1,6 @@
 #include "bildvisu.h"
 
 #include "engine/catalogue.h"
-#include "engine/cp1252.h"
 #include "engine/pictureitem.h"
 #include "engine/readingtext.h"
 #include "framework/answerrows.h"
@@ -293,15 +292,11 @@ void TBildvis::RaettTest(int row, int button)
     // Nothing is answered while the right answer is shown.
     if (!m_round.answerDue() || m_showingRight || row < 1 || row > m_rows->count())
         return;
-    const bool right =
-        row == m_rightRow ||
-        m_engine.svarstest(rightAnswer(), cp1252::fromUnicode(m_rows->alternative(row)), 1) ==
-            Engine::kAnswerRight;
+    const bool right = m_rows->isRight(m_engine, row, m_rightRow, rightAnswer());
     setAnswerActive(false);
     if (!right) {
-        Paneler(10 + m_rightRow);
+        m_rows->showRight(m_rightRow, RattSvarLabel);
         m_showingRight = true;
-        m_rows->setHighlightBlocked(true);
     }
     answerChecked(right);
 }

@@ -275,15 +275,11 @@ void TInseTxt::RaettTest(int row, int button)
     // the screen.
     if (!m_round.answerDue() || m_showingRight || m_textVisible || row < 1 || row > m_rows->count())
         return;
-    const bool right =
-        row == m_rightRow ||
-        m_engine.svarstest(rightAnswer(), cp1252::fromUnicode(m_rows->alternative(row)), 1) ==
-            Engine::kAnswerRight;
+    const bool right = m_rows->isRight(m_engine, row, m_rightRow, rightAnswer());
     setAnswerActive(false);
     if (!right) {
-        Paneler(10 + m_rightRow);
+        m_rows->showRight(m_rightRow, RattSvarLabel);
         m_showingRight = true;
-        m_rows->setHighlightBlocked(true);
     }
     answerChecked(right, false);
 }

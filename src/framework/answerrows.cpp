@@ -1,5 +1,8 @@
 #include "answerrows.h"
 
+#include "engine/cp1252.h"
+#include "engine/engine.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QFrame>
@@ -207,6 +210,18 @@ void FigureBox::keyPressEvent(QKeyEvent* event)
         return;
     }
     QWidget::keyPressEvent(event); // Space and the rest go on to the form
+}
+
+bool AnswerRows::isRight(const Engine& engine, int row, int rightRow, const QByteArray& right) const
+{
+    return row == rightRow || engine.svarstest(right, cp1252::fromUnicode(alternative(row)), 1) ==
+                                  Engine::kAnswerRight;
+}
+
+void AnswerRows::showRight(int rightRow, QWidget* rightAnswer)
+{
+    setState(10 + rightRow, rightAnswer);
+    setHighlightBlocked(true);
 }
 
 } // namespace vindra

@@ -14,6 +14,8 @@ class QLabel;
 
 namespace vindra {
 
+class Engine;
+
 /// The two or three answer rows of a multiple-choice question: each row a number box
 /// (`NrPanel1`..`NrPanel3`, captioned "1", "2", "3") and an alternative box
 /// (`AlternativPanel1`..`AlternativPanel3`) holding its text (`AltLabel1`..`AltLabel3`).
@@ -62,6 +64,12 @@ public:
     /// While set, moving the mouse over a row does not highlight it (the right answer is
     /// being shown in its colour).
     void setHighlightBlocked(bool blocked) { m_highlightBlocked = blocked; }
+    /// Whether choosing `row` is right: it is `rightRow`, or its text passes the engine's
+    /// answer check (mode 1) against the item's answer `right`, alternatives included.
+    bool isRight(const Engine& engine, int row, int rightRow, const QByteArray& right) const;
+    /// After a wrong choice: `rightAnswer` shown, row `rightRow` in its colour, and the mouse
+    /// no longer highlighting rows.
+    void showRight(int rightRow, QWidget* rightAnswer);
 
     std::array<QLabel*, kRows> NrPanel{};
     std::array<QFrame*, kRows> AlternativPanel{};
