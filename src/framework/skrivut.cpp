@@ -24,6 +24,7 @@ namespace {
 constexpr int kPageBottomMm = 276;
 constexpr int kNeedPerLineMm = 8;
 constexpr int kLeftMm = 20;
+constexpr int kTitleHeight = 50;
 
 PrinterFont arial(int points, bool bold)
 {
@@ -44,24 +45,35 @@ TUtskrift::TUtskrift(Engine& engine, const Services& services, QWidget* parent)
     TitlePanel->setObjectName(QStringLiteral("TitlePanel"));
     TitlePanel->setAlignment(Qt::AlignCenter);
     TitlePanel->setFont(toQFont(FontSpec{QStringLiteral("Arial"), 30, true, true}));
-    TitlePanel->setStyleSheet(QStringLiteral("color: navy;"));
+    QPalette navy = TitlePanel->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    TitlePanel->setPalette(navy);
 
+    const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
+    setGeometry(screen.width() / 8, screen.height() / 12, screen.width() * 3 / 4,
+                screen.height() * 2 / 3);
+    TitlePanel->setGeometry(0, 0, width(), kTitleHeight);
+}
+
+void TUtskrift::makeListBoxes()
+{
     ListBox1 = new QListWidget(this);
     ListBox1->setObjectName(QStringLiteral("ListBox1"));
     ListBox1->setAccessibleName(QString::fromUtf8("Arbetsbladet utan svar"));
     ListBox2 = new QListWidget(this);
     ListBox2->setObjectName(QStringLiteral("ListBox2"));
     ListBox2->setAccessibleName(QString::fromUtf8("Arbetsbladet med svar"));
-
-    const QSize screen = m_services.screen ? m_services.screen->size() : QSize(1024, 768);
-    setGeometry(screen.width() / 8, screen.height() / 12, screen.width() * 3 / 4,
-                screen.height() * 2 / 3);
-    const int titleH = 50;
-    TitlePanel->setGeometry(0, 0, width(), titleH);
     for (QListWidget* box : {ListBox1, ListBox2})
-        box->setGeometry(8, titleH, width() - 16, height() - titleH - 8);
+        box->setGeometry(8, kTitleHeight, width() - 16, height() - kTitleHeight - 8);
     ListBox2->hide();
     refresh();
+}
+
+QListWidget* TUtskrift::listBox(int n)
+{
+    if (!ListBox1)
+        makeListBoxes();
+    return n == 2 ? ListBox2 : ListBox1;
 }
 
 void TUtskrift::showList(int n)
@@ -77,6 +89,8 @@ void TUtskrift::showList(int n)
 
 void TUtskrift::refresh()
 {
+    if (!ListBox1)
+        return; // filled when they are made
     const Worksheet& w = m_engine.worksheet;
     for (int n : {1, 2}) {
         QListWidget* box = listBox(n);

@@ -26,7 +26,9 @@ public:
 
     TUtskrift(Engine& engine, const Services& services, QWidget* parent = nullptr);
 
-    QListWidget* listBox(int n) const { return n == 2 ? ListBox2 : ListBox1; }
+    /// List `n` (1 or 2); the two are made at the first need, as the queue is not seen
+    /// before the first worksheet and item views are costly at start-up.
+    QListWidget* listBox(int n);
 
     /// Brings list `n` (1 without answers, 2 with answers) to front and shows the window.
     void showList(int n);
@@ -50,6 +52,7 @@ public:
     void SkrivutFraga();
 
 private:
+    void makeListBoxes();
     void SkrivSidNr(int n);
     void SkrivProgramNamn();
     void SkrivProgramRubrik();

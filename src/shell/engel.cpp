@@ -3,6 +3,7 @@
 #include "diagnosis/diagu.h"
 #include "engine/catalogue.h"
 #include "engine/cp1252.h"
+#include "framework/chrome.h"
 #include "framework/look.h"
 #include "framework/skrivut.h"
 #include "menuwindow.h"
@@ -129,9 +130,8 @@ TEngel::TEngel(std::unique_ptr<Engine> engine, const Services& services, QWidget
     connect(button(10), &QPushButton::clicked, this, &TEngel::Button10Click);
     connect(button(11), &QPushButton::clicked, this, &TEngel::Button11Click);
 
-    Shape1 = new QFrame(this);
-    Shape1->setObjectName(QStringLiteral("Shape1"));
-    Shape1->setStyleSheet(QStringLiteral("#Shape1 { background: yellow; border-radius: 8px; }"));
+    // Painted, not styled: a style sheet would load Qt's style-sheet machinery at start-up.
+    Shape1 = new RoundedBox(QStringLiteral("Shape1"), look::kYellow, 8, this);
     Label2 = new QLabel(QStringLiteral("Arbetsblad aktiverat"), Shape1);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignCenter);

@@ -17,6 +17,8 @@ class QFrame;
 
 namespace vindra {
 
+class RoundedBox;
+
 /// The main window: the program's first and last screen. It owns the engine and hands it,
 /// with the platform services, to every window it opens. Closing it ends the program.
 ///
@@ -81,7 +83,7 @@ private:
     QFrame* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
-    QFrame* Shape1 = nullptr;
+    RoundedBox* Shape1 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     std::array<QPushButton*, 12> m_buttons{}; ///< Button1..Button11

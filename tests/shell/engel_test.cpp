@@ -148,7 +148,7 @@ TEST(Engel, WorksheetSwitch)
 {
     Shell s;
     auto w = s.mainWindow();
-    auto* sign = w->findChild<QFrame*>(QStringLiteral("Shape1"));
+    auto* sign = w->findChild<QWidget*>(QStringLiteral("Shape1"));
     auto* signText = w->findChild<QLabel*>(QStringLiteral("Label2"));
     ASSERT_TRUE(sign && signText);
     EXPECT_EQ(signText->text(), "Arbetsblad aktiverat");

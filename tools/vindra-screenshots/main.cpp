@@ -22,6 +22,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include <cstdio>
 #include <memory>
@@ -150,6 +151,12 @@ int main(int argc, char* argv[])
         Engine& e = engel.engine();
         const QString suffix = QLatin1Char('_') + sizeText + QStringLiteral(".png");
         failures += !save(engel, out + QStringLiteral("/main") + suffix);
+        // The main window in worksheet mode: its sign below the menu, the maroon panel.
+        if (auto* worksheet = engel.findChild<QPushButton*>(QStringLiteral("Button7"))) {
+            worksheet->click();
+            failures += !save(engel, out + QStringLiteral("/main_worksheet") + suffix);
+            worksheet->click();
+        }
 
         {
             TMenuWindow menu(e, services, *catalogue::menu("TF3"));
