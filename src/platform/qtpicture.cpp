@@ -14,6 +14,12 @@
 #include <cmath>
 #include <cstring>
 #include <thread>
+
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <sys/statfs.h>
+#include <unistd.h>
 #include <utility>
 
 namespace vindra {
@@ -163,81 +169,104 @@ std::vector<QImage> drawPictures(const std::vector<PictureJob>& jobs)
 
 namespace {
 
-// A kept drawing: this tag, the device width and height, the pixel ratio and the source's
-// proportions, then the pixels row after row in runs: a 16-bit count with its top bit set is
-// that many copies of the 32-bit pixel after it, one without it is that many pixels as they
-// are. The drawings are flat colours with soft edges, so they keep in a sixth of their size
-// and are unpacked faster than they are read.
-constexpr char kCacheTag[8] = {'V', 'I', 'N', 'P', 'I', 'C', '0', '2'};
-constexpr qint64 kCacheHeader = 8 + 4 + 4 + 8 + 8;
+// A kept drawing: this tag, the width and height in device pixels, the pixel ratio and the
+// source's proportions, padded to 64 bytes, then the rows top to bottom in 8-bit red, green and
+// blue, each row padded to a multiple of four bytes: the layout of an RGB888 QImage, so that a
+// kept file is mapped into memory and shown as it lies. Mapped pages of a file already read
+// are several times cheaper to come by than new memory to unpack into.
+constexpr char kCacheTag[8] = {'V', 'I', 'N', 'P', 'I', 'C', '0', '3'};
+constexpr qint64 kCacheHeader = 64;
 constexpr int kLargestSide = 16384;
-constexpr quint16 kRepeat = 0x8000;
-constexpr int kLongestRun = 0x7fff;
-/// Drawings kept at most: the main window's 26 pictures on three screens.
+/// Drawings kept at most: the main window's 26 pictures on three screens, and no more bytes
+/// than all of them take on a 4K screen.
 constexpr qsizetype kMostKept = 3 * 26;
+constexpr qint64 kMostKeptBytes = qint64(64) << 20;
 
-QByteArray packPixels(const quint32* pixels, qsizetype count)
+qint64 rowBytes(qint32 width)
 {
-    QByteArray out;
-    out.reserve(count);
-    qsizetype literalStart = 0;
-    const auto flushLiteral = [&](qsizetype end) {
-        while (literalStart < end) {
-            const auto n =
-                static_cast<quint16>(std::min<qsizetype>(end - literalStart, kLongestRun));
-            out.append(reinterpret_cast<const char*>(&n), 2);
-            out.append(reinterpret_cast<const char*>(pixels + literalStart), qsizetype(n) * 4);
-            literalStart += n;
-        }
-    };
-    qsizetype i = 0;
-    while (i < count) {
-        qsizetype j = i + 1;
-        while (j < count && pixels[j] == pixels[i] && j - i < kLongestRun)
-            ++j;
-        if (j - i >= 3) {
-            flushLiteral(i);
-            const auto n = static_cast<quint16>(kRepeat | (j - i));
-            out.append(reinterpret_cast<const char*>(&n), 2);
-            out.append(reinterpret_cast<const char*>(pixels + i), 4);
-            literalStart = j;
-        }
-        i = j;
-    }
-    flushLiteral(count);
-    return out;
+    return (qint64(width) * 3 + 3) / 4 * 4;
 }
 
-bool unpackPixels(const QByteArray& packed, quint32* pixels, qsizetype count)
+// Mapped files are only trusted on a local file system: there a kept file is only ever
+// replaced by renaming a new one over it, which leaves a mapping intact. On a network file
+// system (home folders on a school's server) another machine's removal can pull the pages from
+// under a mapping, so the pixels are read into memory instead.
+bool mayMap(int fd)
 {
-    const char* in = packed.constData();
-    const char* const end = in + packed.size();
-    qsizetype filled = 0;
-    while (in < end) {
-        if (end - in < 2)
-            return false;
-        quint16 n = 0;
-        std::memcpy(&n, in, 2);
-        in += 2;
-        const qsizetype run = n & kLongestRun;
-        if (run == 0 || run > count - filled)
-            return false;
-        if (n & kRepeat) {
-            if (end - in < 4)
-                return false;
-            quint32 pixel = 0;
-            std::memcpy(&pixel, in, 4);
-            in += 4;
-            std::fill(pixels + filled, pixels + filled + run, pixel);
-        } else {
-            if (end - in < run * 4)
-                return false;
-            std::memcpy(pixels + filled, in, static_cast<size_t>(run) * 4);
-            in += run * 4;
-        }
-        filled += run;
+    struct statfs fs {};
+    if (fstatfs(fd, &fs) != 0)
+        return false;
+    switch (static_cast<unsigned long>(fs.f_type)) {
+    case 0xEF53:     // ext2, ext3, ext4
+    case 0x9123683E: // btrfs
+    case 0x58465342: // xfs
+    case 0x01021994: // tmpfs
+    case 0xF2F52010: // f2fs
+    case 0x2FC12FC1: // zfs
+        return true;
+    default:
+        return false;
     }
-    return filled == count;
+}
+
+struct Mapping {
+    void* address;
+    size_t length;
+};
+
+void unmap(void* info)
+{
+    auto* mapping = static_cast<Mapping*>(info);
+    munmap(mapping->address, mapping->length);
+    delete mapping;
+}
+
+// The kept file's pixels as an image over the file's mapped pages, or read into memory where
+// mapping is not safe; null when the file is not a whole kept drawing.
+QImage readKept(const QString& path, bool map, double& aspect)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return {};
+    struct stat info {};
+    char header[kCacheHeader];
+    const bool read = fstat(fd, &info) == 0 && pread(fd, header, sizeof header, 0) == kCacheHeader;
+    qint32 width = 0;
+    qint32 height = 0;
+    double ratio = 0;
+    if (read) {
+        std::memcpy(&width, header + 8, 4);
+        std::memcpy(&height, header + 12, 4);
+        std::memcpy(&ratio, header + 16, 8);
+        std::memcpy(&aspect, header + 24, 8);
+    }
+    if (!read || std::memcmp(header, kCacheTag, 8) != 0 || width < 1 || height < 1 ||
+        width > kLargestSide || height > kLargestSide || !(ratio > 0 && ratio < 16) ||
+        !(aspect > 0 && aspect < 1000) ||
+        qint64(info.st_size) != kCacheHeader + rowBytes(width) * height) {
+        ::close(fd);
+        return {};
+    }
+    QImage image;
+    const auto length = static_cast<size_t>(info.st_size);
+    // Populated at once: the pages are all needed for the first paint.
+    void* address = map && mayMap(fd)
+                        ? mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0)
+                        : MAP_FAILED;
+    if (address != MAP_FAILED) {
+        // Read-only pixels: anything that would change them works on a copy.
+        image = QImage(static_cast<const uchar*>(address) + kCacheHeader, width, height,
+                       rowBytes(width), QImage::Format_RGB888, unmap, new Mapping{address, length});
+    } else {
+        image = QImage(width, height, QImage::Format_RGB888);
+        const qint64 bytes = rowBytes(width) * height;
+        if (image.isNull() || image.bytesPerLine() != rowBytes(width) ||
+            pread(fd, image.bits(), size_t(bytes), kCacheHeader) != bytes)
+            image = QImage();
+    }
+    ::close(fd);
+    image.setDevicePixelRatio(ratio);
+    return image;
 }
 
 } // namespace
@@ -261,34 +290,16 @@ QString PictureCache::fileFor(const QString& source, QSize screen, double pixelR
     return QDir(m_dir).filePath(QString::fromLatin1(hash) + QStringLiteral(".pic"));
 }
 
-PictureCache::Entry PictureCache::find(const QString& source, QSize screen, double pixelRatio) const
+PictureCache::Entry PictureCache::find(const QString& source, QSize screen, double pixelRatio,
+                                       Access access) const
 {
     const QString path = fileFor(source, screen, pixelRatio);
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+    if (path.isEmpty())
         return {};
-    const QByteArray header = file.read(kCacheHeader);
-    if (header.size() != kCacheHeader || std::memcmp(header.constData(), kCacheTag, 8) != 0)
-        return {};
-    qint32 width = 0;
-    qint32 height = 0;
-    double ratio = 0;
     double aspect = 0;
-    std::memcpy(&width, header.constData() + 8, 4);
-    std::memcpy(&height, header.constData() + 12, 4);
-    std::memcpy(&ratio, header.constData() + 16, 8);
-    std::memcpy(&aspect, header.constData() + 24, 8);
-    if (width < 1 || height < 1 || width > kLargestSide || height > kLargestSide ||
-        !(ratio > 0 && ratio < 16) || !(aspect > 0 && aspect < 1000) ||
-        file.size() - kCacheHeader > qint64(width) * height * 6)
+    QImage image = readKept(path, access == Access::MapWhereSafe, aspect);
+    if (image.isNull())
         return {};
-    QImage image(width, height, QImage::Format_RGB32);
-    // 32-bit rows have no padding: the pixels are one block.
-    if (image.isNull() || image.sizeInBytes() != qint64(width) * height * 4 ||
-        !unpackPixels(file.readAll(), reinterpret_cast<quint32*>(image.bits()),
-                      qsizetype(width) * height))
-        return {};
-    image.setDevicePixelRatio(ratio);
     return {std::move(image), aspect};
 }
 
@@ -298,7 +309,7 @@ void PictureCache::keep(const QString& source, QSize screen, double pixelRatio, 
     const QString path = fileFor(source, screen, pixelRatio);
     if (path.isEmpty() || image.isNull() || !(aspect > 0) || !QDir().mkpath(m_dir))
         return;
-    const QImage pixels = image.convertToFormat(QImage::Format_RGB32);
+    const QImage pixels = image.convertToFormat(QImage::Format_RGB888);
     const qint32 width = pixels.width();
     const qint32 height = pixels.height();
     const double ratio = image.devicePixelRatio();
@@ -307,20 +318,25 @@ void PictureCache::keep(const QString& source, QSize screen, double pixelRatio, 
     header.append(reinterpret_cast<const char*>(&height), 4);
     header.append(reinterpret_cast<const char*>(&ratio), 8);
     header.append(reinterpret_cast<const char*>(&aspect), 8);
+    header.resize(kCacheHeader, '\0');
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return;
     file.write(header);
-    file.write(packPixels(reinterpret_cast<const quint32*>(pixels.constBits()),
-                          qsizetype(width) * height));
+    for (int y = 0; y < height; ++y)
+        file.write(reinterpret_cast<const char*>(pixels.constScanLine(y)), rowBytes(width));
     if (!file.commit()) // a failed write leaves no file behind
         return;
     // The oldest drawings go when the folder holds more than a few screens' worth (drawings of
     // sources since changed, or of screens no longer used).
     const QFileInfoList kept =
         QDir(m_dir).entryInfoList({QStringLiteral("*.pic")}, QDir::Files, QDir::Time);
-    for (qsizetype i = kMostKept; i < kept.size(); ++i)
-        QFile::remove(kept[i].filePath());
+    qint64 bytes = 0;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        bytes += kept[i].size();
+        if (i >= kMostKept || (i > 0 && bytes > kMostKeptBytes))
+            QFile::remove(kept[i].filePath());
+    }
 }
 
 } // namespace vindra

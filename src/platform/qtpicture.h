@@ -50,7 +50,8 @@ private:
 /// pictures is most of its start-up on a large screen). A kept drawing is named from its
 /// source's path, size and time of change and from the screen, so a changed source or another
 /// screen is drawn anew; a file that cannot be read counts as not kept, and one that cannot be
-/// written is simply not kept. The folder keeps the newest drawings of a few screens.
+/// written is simply not kept. The folder keeps the newest drawings of a few screens. The main
+/// window's bitmaps are kept the same way, in the form in which they are shown.
 class PictureCache {
 public:
     /// Keeps its files in `dir`, created when needed; an empty `dir` keeps nothing.
@@ -60,8 +61,13 @@ public:
         QImage image;      ///< null when nothing is kept
         double aspect = 0; ///< the source's width over height
     };
+    /// How a kept file's pixels are come by: mapped into memory where the file system is a
+    /// local one (a mapping of a file on a server can lose its pages), or always read.
+    enum class Access { MapWhereSafe, Read };
     /// The drawing of `source` kept for a screen of `screen` logical pixels at `pixelRatio`.
-    Entry find(const QString& source, QSize screen, double pixelRatio) const;
+    /// A mapped drawing's pixels are read-only: anything that changes them works on a copy.
+    Entry find(const QString& source, QSize screen, double pixelRatio,
+               Access access = Access::MapWhereSafe) const;
     /// Keeps `image`, drawn from `source` (whose proportions are `aspect`) for that screen.
     /// Written through a scratch file, so a reader never sees half a picture.
     void keep(const QString& source, QSize screen, double pixelRatio, const QImage& image,

@@ -298,11 +298,20 @@ void TEngel::choosePictures()
             }
         }
         // The bitmaps, and on a larger screen the bitmap of the largest size where a picture
-        // has no source.
+        // has no source. A bitmap is kept as well, in the form it is shown in.
         const QString path =
             m_engine->materialPath("\\BILD\\" + catalogue::mainPictureFile(prefix, n));
-        if (files::isFile(path))
-            bitmap = loadBitmap(path);
+        if (!files::isFile(path))
+            continue;
+        PictureCache::Entry kept = cache.find(path, screen, ratio);
+        if (!kept.image.isNull()) {
+            bitmap = QPixmap::fromImage(std::move(kept.image), Qt::NoFormatConversion);
+            continue;
+        }
+        bitmap = loadBitmap(path);
+        if (!bitmap.isNull())
+            cache.keep(path, screen, ratio, bitmap.toImage(),
+                       double(bitmap.width()) / bitmap.height());
     }
 }
 
@@ -360,7 +369,7 @@ void TEngel::startbilder()
         QImage& picture = drawn[static_cast<size_t>(k)];
         QPixmap bitmap = picture.isNull()
                              ? std::exchange(m_pictureBitmaps[static_cast<size_t>(k)], QPixmap())
-                             : QPixmap::fromImage(std::move(picture));
+                             : QPixmap::fromImage(std::move(picture), Qt::NoFormatConversion);
         m_pictureSources[static_cast<size_t>(k)] = SvgPicture();
         if (bitmap.isNull()) {
             image->hide();

@@ -105,10 +105,18 @@ TEST(Picture, KeptDrawings)
     const PictureCache cache(dir.filePath(QStringLiteral("kept")));
     EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 2).image.isNull());
     cache.keep(source, QSize(1920, 1080), 2, image, 1.5);
-    const PictureCache::Entry found = cache.find(source, QSize(1920, 1080), 2);
-    EXPECT_EQ(found.image, image);
-    EXPECT_EQ(found.image.devicePixelRatio(), 2);
-    EXPECT_EQ(found.aspect, 1.5);
+    for (const auto access : {PictureCache::Access::MapWhereSafe, PictureCache::Access::Read}) {
+        PictureCache::Entry found = cache.find(source, QSize(1920, 1080), 2, access);
+        EXPECT_EQ(found.image.convertToFormat(QImage::Format_RGB32), image);
+        EXPECT_EQ(found.image.devicePixelRatio(), 2);
+        EXPECT_EQ(found.aspect, 1.5);
+        // A mapped drawing is read-only: a change is made on a copy, the file stays as kept.
+        found.image.setPixelColor(0, 0, QColor(9, 9, 9));
+        EXPECT_EQ(found.image.pixelColor(0, 0), QColor(9, 9, 9));
+        EXPECT_EQ(cache.find(source, QSize(1920, 1080), 2).image.pixelColor(0, 0), QColor(1, 2, 3));
+        const QPixmap shown = QPixmap::fromImage(std::move(found.image), Qt::NoFormatConversion);
+        EXPECT_EQ(shown.toImage().pixelColor(29, 19), QColor(200, 100, 50));
+    }
     EXPECT_TRUE(cache.find(source, QSize(1366, 768), 2).image.isNull()) << "another screen";
     EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 1).image.isNull()) << "another density";
 

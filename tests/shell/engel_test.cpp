@@ -5,6 +5,7 @@
 #include "shell/menuwindow.h"
 #include "shellfixture.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -345,6 +346,57 @@ TEST(Engel, DrawnPicturesAreKeptForTheNextStart)
     EXPECT_EQ(colourAt(*w, 2), QColor(5 * second, 20, 30));
     EXPECT_EQ(colourAt(*w, 3), QColor(0, 255, 0));
     EXPECT_EQ(w->pictureImage(1)->size(), size);
+}
+
+// The bitmaps of a small screen are kept as they are shown, and read back from the cache at
+// the next start; a bitmap changed since is read from its file again.
+TEST(Engel, BitmapsAreKeptForTheNextStart)
+{
+    Shell s(QSize(800, 600));
+    s.services.pictureCacheDir = s.inst.root + QStringLiteral("/cache");
+    writePictures(s.inst, "ENGM", QSize(90, 70));
+    const auto colourAt = [](TEngel& w, int k) {
+        return w.pictureImage(k)->pixmap().toImage().pixelColor(5, 5);
+    };
+    const auto bitmapOf = [&](int n) -> QString {
+        return s.inst.root + QStringLiteral("/material/BILD/") +
+               QString::fromLatin1(catalogue::mainPictureFile("ENGM", n));
+    };
+    int first = 0;
+    {
+        auto w = s.mainWindow();
+        first = w->pictureNumber(1);
+        EXPECT_EQ(colourAt(*w, 1), QColor(10 * first, 100, 200));
+    }
+    ASSERT_EQ(QDir(s.services.pictureCacheDir).entryList(QDir::Files).size(), 6);
+
+    const PictureCache cache(s.services.pictureCacheDir);
+    for (int n = 1; n <= catalogue::kPictureCount; ++n) {
+        if (!QFileInfo::exists(cache.fileFor(bitmapOf(n), QSize(800, 600), 1)))
+            continue;
+        QImage green(90, 70, QImage::Format_RGB32);
+        green.fill(QColor(0, 255, 0));
+        cache.keep(bitmapOf(n), QSize(800, 600), 1, green, 90.0 / 70);
+    }
+    {
+        auto w = s.mainWindow();
+        for (int k = 1; k <= 6; ++k) {
+            EXPECT_EQ(colourAt(*w, k), QColor(0, 255, 0)) << k;
+            EXPECT_EQ(w->pictureImage(k)->size(), QSize(90, 70)) << k;
+        }
+    }
+
+    QImage red(90, 70, QImage::Format_RGB32);
+    red.fill(QColor(250, 0, 0));
+    ASSERT_TRUE(red.save(bitmapOf(first), "BMP"));
+    QFile changed(bitmapOf(first));
+    ASSERT_TRUE(changed.open(QIODevice::ReadWrite));
+    changed.setFileTime(QDateTime::currentDateTime().addSecs(60),
+                        QFileDevice::FileModificationTime);
+    changed.close();
+    auto w = s.mainWindow();
+    EXPECT_EQ(colourAt(*w, 1), QColor(250, 0, 0));
+    EXPECT_EQ(colourAt(*w, 2), QColor(0, 255, 0));
 }
 
 TEST(Engel, MissingPicturesAreHiddenSilently)
