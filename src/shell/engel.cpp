@@ -6,6 +6,7 @@
 #include "framework/chrome.h"
 #include "framework/look.h"
 #include "framework/skrivut.h"
+#include "menupanel.h"
 #include "menuwindow.h"
 #include "platform/files.h"
 #include "platform/messages.h"
@@ -100,12 +101,11 @@ TEngel::TEngel(std::unique_ptr<Engine> engine, const Services& services, QWidget
     credit->setObjectName(QStringLiteral("Panel9Caption"));
     setColour(credit, QPalette::WindowText, Qt::white);
 
-    Panel1 = new QFrame(this);
+    Panel1 = new MenuPanel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(3);
-    Panel1->setAutoFillBackground(true);
-    setColour(Panel1, QPalette::Window, kNavy);
+    Panel1->setFill(kNavy);
 
     Label1 = new QLabel(QStringLiteral("Vindra"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -492,7 +492,7 @@ void TEngel::showWorksheetMode(bool on)
         if (b.worksheetOff)
             button(b.number)->setEnabled(!on);
     Shape1->setVisible(on);
-    setColour(Panel1, QPalette::Window, on ? kMaroon : kNavy);
+    Panel1->setFill(on ? kMaroon : kNavy);
 }
 
 void TEngel::clearWorksheet()

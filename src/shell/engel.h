@@ -17,6 +17,7 @@ class QFrame;
 
 namespace vindra {
 
+class MenuPanel;
 class RoundedBox;
 
 /// The main window: the program's first and last screen. It owns the engine and hands it,
@@ -80,7 +81,7 @@ private:
 
     QLabel* Image1 = nullptr;
     QFrame* Panel9 = nullptr;
-    QFrame* Panel1 = nullptr;
+    MenuPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     RoundedBox* Shape1 = nullptr;

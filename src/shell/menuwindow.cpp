@@ -1,5 +1,7 @@
 #include "menuwindow.h"
 
+#include "menupanel.h"
+
 #include "platform/messages.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
@@ -46,13 +48,6 @@ int fittingPixels(const TextMeasure* measure, const QString& text, int start, in
     return px;
 }
 
-void setPanelColour(QFrame* panel, const QColor& colour)
-{
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, colour);
-    panel->setPalette(pal);
-}
-
 } // namespace
 
 TMenuWindow::TMenuWindow(Engine& engine, const Services& services, const catalogue::Menu& menu,
@@ -63,11 +58,10 @@ TMenuWindow::TMenuWindow(Engine& engine, const Services& services, const catalog
     setWindowTitle(QString::fromUtf8(menu.title));
     setWindowFlag(Qt::FramelessWindowHint);
 
-    Panel1 = new QFrame(this);
+    Panel1 = new MenuPanel(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     Panel1->setLineWidth(kBevel);
-    Panel1->setAutoFillBackground(true);
 
     Label1 = new QLabel(QString::fromUtf8(menu.title), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -100,10 +94,10 @@ void TMenuWindow::FormCreate()
     const bool worksheetMode = m_engine.session.mode == SessionMode::Worksheet;
     if (m_menu.keepsDesign) {
         layoutMenu(100);
-        setPanelColour(Panel1, std::strcmp(m_menu.id, "TF61") == 0 ? kNavy : kBiologyGreen);
+        Panel1->setFill(std::strcmp(m_menu.id, "TF61") == 0 ? kNavy : kBiologyGreen);
     } else {
         layoutMenu(m_engine.screenScale > 0 ? m_engine.screenScale : 100);
-        setPanelColour(Panel1, worksheetMode ? kMaroon : kNavy);
+        Panel1->setFill(worksheetMode ? kMaroon : kNavy);
     }
     for (size_t i = 0; i < m_menu.buttons.size(); ++i)
         m_buttons[i]->setEnabled(!(worksheetMode && m_menu.buttons[i].worksheetDisabled));

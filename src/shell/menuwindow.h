@@ -15,6 +15,8 @@ class QPushButton;
 
 namespace vindra {
 
+class MenuPanel;
+
 /// A menu window `TF1` … `TF61`, built from its catalogue entry: a navy panel (maroon in
 /// worksheet mode) with a yellow title, the menu's buttons in catalogue order (`Button1`,
 /// `Button2`, …) and the closing button last. The object name is the menu id. Shown
@@ -34,7 +36,7 @@ public:
     /// The buttons in display order, the closing button last.
     const std::vector<QPushButton*>& buttons() const { return m_buttons; }
     QPushButton* closeButton() const { return m_buttons.back(); }
-    QFrame* panel() const { return Panel1; }
+    MenuPanel* panel() const { return Panel1; }
     QLabel* title() const { return Label1; }
 
     /// Creates the menu `id` on top of `parent`, shows it modally and frees it.
@@ -56,7 +58,7 @@ private:
     Services m_services;
     const catalogue::Menu& m_menu;
 
-    QFrame* Panel1 = nullptr;
+    MenuPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     std::vector<QPushButton*> m_buttons;
 };

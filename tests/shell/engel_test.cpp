@@ -2,6 +2,7 @@
 #include "engine/cp1252.h"
 #include "framework/skrivut.h"
 #include "platform/qtpicture.h"
+#include "shell/menupanel.h"
 #include "shell/menuwindow.h"
 #include "shellfixture.h"
 
@@ -60,7 +61,7 @@ void moveMouseOver(QWidget* w)
 
 QColor panelColour(const TEngel& w)
 {
-    return w.findChild<QFrame*>(QStringLiteral("Panel1"))->palette().color(QPalette::Window);
+    return w.findChild<MenuPanel*>(QStringLiteral("Panel1"))->fill();
 }
 
 } // namespace
@@ -190,7 +191,7 @@ TEST(Engel, WorksheetSwitch)
         closeNextModal([&] { w->button(2)->click(); },
                        [&](QWidget* menu) {
                            auto* tf2 = qobject_cast<TMenuWindow*>(menu);
-                           menuColour = tf2->panel()->palette().color(QPalette::Window);
+                           menuColour = tf2->panel()->fill();
                            luringarEnabled = tf2->buttons()[4]->isEnabled();
                        });
         EXPECT_EQ(menuColour, QColor(128, 0, 0));
@@ -206,6 +207,20 @@ TEST(Engel, WorksheetSwitch)
         EXPECT_FALSE(sign->isVisible());
         EXPECT_EQ(panelColour(*w), QColor(0, 0, 128));
     }
+}
+
+// The menu buttons share one palette, so that the style draws and keeps one button face for
+// all of them (a palette on the panel gave every button its own: eleven kept faces).
+TEST(Engel, MenuButtonsShareOnePalette)
+{
+    MainWindow m;
+    const auto key = [&](int n) {
+        return m.window->findChild<QPushButton*>(QStringLiteral("Button%1").arg(n))
+            ->palette()
+            .cacheKey();
+    };
+    for (int n = 2; n <= 11; ++n)
+        EXPECT_EQ(key(n), key(1)) << n;
 }
 
 TEST(Engel, PicturesFollowTheScreenWidth)

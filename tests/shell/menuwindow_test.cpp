@@ -1,4 +1,5 @@
 #include "app/programforms.h"
+#include "shell/menupanel.h"
 #include "shell/menuwindow.h"
 #include "shellfixture.h"
 
@@ -212,7 +213,7 @@ TEST(MenuWindow, WorksheetModeDisablesTheButtonsWithoutWorksheet)
             const QString expected = mode == 1 ? withoutWorksheet.value(m.id) : QString();
             EXPECT_EQ(disabled, expected.isEmpty() ? QStringList{} : QStringList{expected});
 
-            const QColor panel = w->panel()->palette().color(QPalette::Window);
+            const QColor panel = w->panel()->fill();
             if (m.keepsDesign) {
                 EXPECT_NE(panel, QColor(128, 0, 0)) << "keeps its designed colour";
             } else {
