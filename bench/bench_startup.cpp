@@ -3,7 +3,7 @@
 // run alternately, so that whatever else the machine is doing weighs on both alike; the
 // ratios of the medians are the figures to quote.
 //
-//   bench_startup [runs]        (default 11 runs of each, after one unmeasured run each)
+//   bench_startup [runs]        (default 21 runs of each, after one unmeasured run each)
 //
 // The program runs on a cache folder of the benchmark's own (the main window keeps its
 // pictures there): the figures to quote are those of a start with the pictures kept, as every
@@ -180,7 +180,7 @@ bool measure(const char* title, const std::string& dir, const std::string& pictu
 
 int main(int argc, char* argv[])
 {
-    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 11;
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     std::string dir = argv[0];
     dir = dir.substr(0, dir.rfind('/') + 1);
     const bool offscreen = !std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
