@@ -8,6 +8,7 @@
 #include "app/programforms.h"
 #include "engine/catalogue.h"
 #include "engine/engine.h"
+#include "framework/skrivut.h"
 #include "platform/clock.h"
 #include "platform/ini.h"
 #include "platform/messages.h"
@@ -162,6 +163,16 @@ int main(int argc, char* argv[])
             TMenuWindow menu(e, services, *catalogue::menu("TF3"));
             menu.show();
             failures += !save(menu, out + QStringLiteral("/menu_TF3") + suffix);
+        }
+
+        {
+            // The print queue with a few lines of a worksheet, as the worksheet bar shows it.
+            TUtskrift queue(e, services);
+            e.worksheet.addToBoth("   1. \xd6vers\xe4tt f\xf6ljande ord:");
+            e.worksheet.add("   2. h\xe4st  ______________", "   2. h\xe4st  horse");
+            queue.showList(1);
+            failures += !save(queue, out + QStringLiteral("/printqueue") + suffix);
+            e.worksheet.clear(false);
         }
 
         const QList<QByteArray> forms = programForms().keys();
