@@ -1,5 +1,6 @@
 #include "qtpicture.h"
 
+#include <QBuffer>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -7,8 +8,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSaveFile>
-#include <QSvgRenderer>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <cmath>
@@ -107,35 +109,96 @@ QPixmap loadBitmap(const QString& path)
     return QPixmap::fromImage(std::move(image));
 }
 
+namespace {
+
+// The proportions of an SVG picture from the viewBox of its root element, read without parsing
+// the rest of the document; 0 when the root is not an svg element with a viewBox.
+double viewBoxAspect(const QByteArray& data)
+{
+    QXmlStreamReader xml(data);
+    while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
+    }
+    if (xml.tokenType() != QXmlStreamReader::StartElement || xml.name() != u"svg")
+        return 0;
+    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    const QStringList box = xml.attributes()
+                                .value(QStringLiteral("viewBox"))
+                                .toString()
+                                .split(separators, Qt::SkipEmptyParts);
+    if (box.size() != 4)
+        return 0;
+    bool wide = false;
+    bool high = false;
+    const double width = box[2].toDouble(&wide);
+    const double height = box[3].toDouble(&high);
+    if (!wide || !high || !(width > 0) || !(height > 0) || !std::isfinite(width / height))
+        return 0;
+    return width / height;
+}
+
+} // namespace
+
+// The picture is drawn by Qt's SVG image plugin, so that the program itself does not link Qt
+// Svg: a start with its pictures kept draws none and never loads it.
+struct SvgPicture::Reader {
+    QBuffer buffer;
+    QImageReader reader;
+    explicit Reader(const QByteArray& data) : buffer()
+    {
+        buffer.setData(data);
+        buffer.open(QIODevice::ReadOnly);
+        reader.setDevice(&buffer);
+        reader.setFormat("svg");
+        reader.setAutoDetectImageFormat(false);
+    }
+};
+
 SvgPicture::SvgPicture() = default;
 SvgPicture::~SvgPicture() = default;
 SvgPicture::SvgPicture(SvgPicture&&) noexcept = default;
 SvgPicture& SvgPicture::operator=(SvgPicture&&) noexcept = default;
 
-SvgPicture::SvgPicture(const QString& path) : m_svg(std::make_unique<QSvgRenderer>(path))
+SvgPicture::SvgPicture(const QString& path)
 {
-    const QRectF box = m_svg->viewBoxF();
-    if (m_svg->isValid() && !box.isEmpty())
-        m_aspect = box.width() / box.height();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    m_data = file.readAll();
+    const double aspect = viewBoxAspect(m_data);
+    if (aspect <= 0)
+        return;
+    // Parsed at once, so that a damaged picture is known now; the parsed document is drawn
+    // by the first draw().
+    auto reader = std::make_unique<Reader>(m_data);
+    if (reader->reader.size().isEmpty())
+        return;
+    m_parsed = std::move(reader);
+    m_aspect = aspect;
 }
 
 QImage SvgPicture::draw(QSize size, double pixelRatio) const
 {
     if (!isValid() || size.isEmpty())
         return {};
-    const QRectF box = m_svg->viewBoxF();
+    std::unique_ptr<Reader> reader = std::exchange(m_parsed, nullptr);
+    if (!reader)
+        reader = std::make_unique<Reader>(m_data);
     const QSize device(int(std::lround(size.width() * pixelRatio)),
                        int(std::lround(size.height() * pixelRatio)));
-    QImage image(device, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    const qreal scale = std::max(device.width() / box.width(), device.height() / box.height());
-    const QSizeF drawn(box.width() * scale, box.height() * scale);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    m_svg->render(&painter, QRectF(QPointF((device.width() - drawn.width()) / 2,
-                                           (device.height() - drawn.height()) / 2),
-                                   drawn));
-    painter.end();
+    // Drawn at the size that covers the place, its overflow cut off evenly on both sides.
+    const double scale = std::max(device.width() / m_aspect, double(device.height()));
+    const QSize drawn(std::max(device.width(), int(std::lround(scale * m_aspect))),
+                      std::max(device.height(), int(std::lround(scale))));
+    reader->reader.setScaledSize(drawn);
+    reader->reader.setScaledClipRect(
+        QRect(QPoint((drawn.width() - device.width()) / 2, (drawn.height() - device.height()) / 2),
+              device));
+    reader->reader.setBackgroundColor(Qt::white);
+    QImage image = reader->reader.read();
+    if (image.isNull() || image.size() != device)
+        return {};
+    // Every pixel is opaque over the white ground.
+    image.reinterpretAsFormat(QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
     return image;
 }

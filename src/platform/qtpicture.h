@@ -7,8 +7,6 @@
 #include <memory>
 #include <vector>
 
-class QSvgRenderer;
-
 namespace vindra {
 
 /// The picture at `path`, read as a Windows bitmap first: the program's own bitmaps quickly,
@@ -18,7 +16,8 @@ namespace vindra {
 QPixmap loadBitmap(const QString& path);
 
 /// An SVG picture, read once: its proportions are known at once, and it is drawn later at the
-/// size of its place. Drawing into an image works on any thread.
+/// size of its place. Drawing into an image works on any thread, one drawing of a picture at a
+/// time.
 class SvgPicture {
 public:
     /// Reads the picture at `path`; invalid when the file is missing or is not an SVG picture
@@ -41,7 +40,10 @@ public:
     QPixmap pixmap(QSize size, double pixelRatio) const;
 
 private:
-    std::unique_ptr<QSvgRenderer> m_svg;
+    struct Reader;
+    QByteArray m_data;
+    /// The document parsed to check it, kept for the first drawing.
+    mutable std::unique_ptr<Reader> m_parsed;
     double m_aspect = 0;
 };
 

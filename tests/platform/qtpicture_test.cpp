@@ -86,6 +86,65 @@ TEST(Picture, BitmapsAndWhatElseLiesUnderTheirName)
     EXPECT_TRUE(loadBitmap(dir.filePath(QStringLiteral("MISSING.BMP"))).isNull());
 }
 
+// An SVG picture covers its place, the overflow cut evenly from both sides, sharp at the
+// screen's density, and can be drawn again; one that is damaged, has no viewBox or is missing
+// is invalid at once, so that its bitmap is shown instead.
+TEST(Picture, SvgDrawnToCoverItsPlace)
+{
+    QTemporaryDir dir;
+    auto write = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return file.fileName();
+    };
+    // Twice as wide as high: red on the left with a black edge, blue on the right.
+    const QString halves =
+        write(QStringLiteral("halves.svg"),
+              "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"20\" height=\"50\" "
+              "viewBox=\"0,0 200 100\"><rect width=\"100\" height=\"100\" fill=\"#ff0000\"/>"
+              "<rect width=\"40\" height=\"100\"/>"
+              "<rect x=\"100\" width=\"100\" height=\"100\" fill=\"#0000ff\"/></svg>");
+    const SvgPicture svg(halves);
+    ASSERT_TRUE(svg.isValid());
+    EXPECT_DOUBLE_EQ(svg.aspect(), 2.0);
+
+    // A square place: the middle half of the width, red and blue meeting in the middle.
+    const QImage square = svg.draw(QSize(40, 40), 1.0);
+    ASSERT_EQ(square.size(), QSize(40, 40));
+    EXPECT_EQ(square.pixelColor(1, 20), QColor(Qt::red));
+    EXPECT_EQ(square.pixelColor(34, 20), QColor(Qt::blue));
+    // A wide place: the whole width, at twice the pixels on a high-density screen.
+    const QImage wide = svg.draw(QSize(60, 20), 2.0);
+    ASSERT_EQ(wide.size(), QSize(120, 40));
+    EXPECT_EQ(wide.devicePixelRatio(), 2.0);
+    EXPECT_EQ(wide.pixelColor(2, 20), QColor(Qt::black));
+    EXPECT_EQ(wide.pixelColor(55, 20), QColor(Qt::red));
+    EXPECT_EQ(wide.pixelColor(65, 20), QColor(Qt::blue));
+    EXPECT_EQ(svg.pixmap(QSize(40, 40), 1.0).toImage().pixelColor(34, 20), QColor(Qt::blue));
+    EXPECT_TRUE(svg.draw(QSize(0, 10), 1.0).isNull());
+
+    // Transparent parts lie on white.
+    const SvgPicture empty(write(QStringLiteral("empty.svg"),
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 3\">"
+                                 "<circle cx=\"2\" cy=\"1.5\" r=\"0.1\"/></svg>"));
+    ASSERT_TRUE(empty.isValid());
+    EXPECT_DOUBLE_EQ(empty.aspect(), 4.0 / 3);
+    EXPECT_EQ(empty.draw(QSize(40, 30), 1.0).pixelColor(1, 1), QColor(Qt::white));
+
+    for (const QByteArray& bad :
+         {QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"4\" height=\"3\"/>"),
+          QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 0 3\"/>"),
+          QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 4 3\"><rect"),
+          QByteArray("<html viewBox=\"0 0 4 3\"/>"), QByteArray("\x89PNG\r\n"), QByteArray()}) {
+        SCOPED_TRACE(bad.toStdString());
+        const SvgPicture picture(write(QStringLiteral("bad.svg"), bad));
+        EXPECT_FALSE(picture.isValid());
+        EXPECT_TRUE(picture.draw(QSize(40, 30), 1.0).isNull());
+    }
+    EXPECT_FALSE(SvgPicture(dir.filePath(QStringLiteral("missing.svg"))).isValid());
+}
+
 } // namespace
 // A kept drawing comes back as it was kept, for its source and screen only; a damaged file, a
 // changed source or no folder at all give nothing, never a wrong picture.
