@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <thread>
 #include <utility>
 
@@ -277,9 +278,26 @@ struct Mapping {
     size_t length;
 };
 
+// The mappings alive, so that releasePages() touches nothing but a kept file's pages.
+std::mutex& mappingsLock()
+{
+    static std::mutex lock;
+    return lock;
+}
+
+std::vector<Mapping*>& liveMappings()
+{
+    static std::vector<Mapping*> mappings;
+    return mappings;
+}
+
 void unmap(void* info)
 {
     auto* mapping = static_cast<Mapping*>(info);
+    {
+        const std::lock_guard<std::mutex> hold(mappingsLock());
+        std::erase(liveMappings(), mapping);
+    }
     munmap(mapping->address, mapping->length);
     delete mapping;
 }
@@ -312,14 +330,19 @@ QImage readKept(const QString& path, bool map, double& aspect)
     }
     QImage image;
     const auto length = static_cast<size_t>(info.st_size);
-    // Populated at once: the pages are all needed for the first paint.
-    void* address = map && mayMap(fd)
-                        ? mmap(nullptr, length, PROT_READ, MAP_PRIVATE | MAP_POPULATE, fd, 0)
-                        : MAP_FAILED;
+    // Not populated: the pages come in as the picture is painted (a file's pages are mapped
+    // many at a time) and are let go after it (releasePages()).
+    void* address =
+        map && mayMap(fd) ? mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0) : MAP_FAILED;
     if (address != MAP_FAILED) {
+        auto* mapping = new Mapping{address, length};
+        {
+            const std::lock_guard<std::mutex> hold(mappingsLock());
+            liveMappings().push_back(mapping);
+        }
         // Read-only pixels: anything that would change them works on a copy.
         image = QImage(static_cast<const uchar*>(address) + kCacheHeader, width, height,
-                       rowBytes(width), QImage::Format_RGB888, unmap, new Mapping{address, length});
+                       rowBytes(width), QImage::Format_RGB888, unmap, mapping);
     } else {
         image = QImage(width, height, QImage::Format_RGB888);
         const qint64 bytes = rowBytes(width) * height;
@@ -351,6 +374,23 @@ QString PictureCache::fileFor(const QString& source, QSize screen, double pixelR
     const QByteArray hash =
         QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex();
     return QDir(m_dir).filePath(QString::fromLatin1(hash) + QStringLiteral(".pic"));
+}
+
+void PictureCache::releasePages(const QImage& image)
+{
+    const uchar* bits = image.constBits();
+    if (!bits)
+        return;
+    const std::lock_guard<std::mutex> hold(mappingsLock());
+    for (const Mapping* mapping : liveMappings()) {
+        const auto* first = static_cast<const uchar*>(mapping->address);
+        if (bits >= first && bits < first + mapping->length) {
+            // A private, read-only mapping of a file: its pages come back unchanged from the
+            // file at the next touch.
+            madvise(mapping->address, mapping->length, MADV_DONTNEED);
+            return;
+        }
+    }
 }
 
 PictureCache::Entry PictureCache::find(const QString& source, QSize screen, double pixelRatio,

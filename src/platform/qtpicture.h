@@ -70,6 +70,10 @@ public:
     /// A mapped drawing's pixels are read-only: anything that changes them works on a copy.
     Entry find(const QString& source, QSize screen, double pixelRatio,
                Access access = Access::MapWhereSafe) const;
+    /// Lets go of the pages of a mapped drawing once it has been painted: they stay in the
+    /// system's file cache and come back at the next paint, but no longer count in the
+    /// program's memory. Nothing happens to an image that is not a mapped kept drawing.
+    static void releasePages(const QImage& image);
     /// Keeps `image`, drawn from `source` (whose proportions are `aspect`) for that screen.
     /// Written through a scratch file, so a reader never sees half a picture.
     void keep(const QString& source, QSize screen, double pixelRatio, const QImage& image,

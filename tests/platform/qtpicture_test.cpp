@@ -167,6 +167,10 @@ TEST(Picture, KeptDrawings)
     for (const auto access : {PictureCache::Access::MapWhereSafe, PictureCache::Access::Read}) {
         PictureCache::Entry found = cache.find(source, QSize(1920, 1080), 2, access);
         EXPECT_EQ(found.image.convertToFormat(QImage::Format_RGB32), image);
+        // Letting go of a painted drawing's pages loses nothing: mapped pages come back from
+        // the file, and pixels read into memory are not touched at all.
+        PictureCache::releasePages(found.image);
+        EXPECT_EQ(found.image.convertToFormat(QImage::Format_RGB32), image);
         EXPECT_EQ(found.image.devicePixelRatio(), 2);
         EXPECT_EQ(found.aspect, 1.5);
         // A mapped drawing is read-only: a change is made on a copy, the file stays as kept.
@@ -176,6 +180,10 @@ TEST(Picture, KeptDrawings)
         const QPixmap shown = QPixmap::fromImage(std::move(found.image), Qt::NoFormatConversion);
         EXPECT_EQ(shown.toImage().pixelColor(29, 19), QColor(200, 100, 50));
     }
+    QImage inMemory = image.convertToFormat(QImage::Format_RGB888);
+    PictureCache::releasePages(inMemory);
+    PictureCache::releasePages(QImage());
+    EXPECT_EQ(inMemory.convertToFormat(QImage::Format_RGB32), image);
     EXPECT_TRUE(cache.find(source, QSize(1366, 768), 2).image.isNull()) << "another screen";
     EXPECT_TRUE(cache.find(source, QSize(1920, 1080), 1).image.isNull()) << "another density";
 
