@@ -1,11 +1,13 @@
 #include "platform/qtfontpreload.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QStringList>
 
 #include <dlfcn.h>
 
 #include <future>
+#include <mutex>
 
 namespace vindra {
 
@@ -67,6 +69,76 @@ void waitForFontConfiguration()
 {
     if (configurationRead().valid())
         configurationRead().wait();
+}
+
+namespace {
+
+// The family the font configuration chooses for `family`, asked as Qt asks it when a family
+// is not installed (the family and an upright slant, the configuration's substitutions, the
+// best match); empty when fontconfig is not there or chooses nothing.
+QString matchedFamily(const QString& family)
+{
+    using PatternCreate = void* (*)();
+    using PatternAddString = int (*)(void*, const char*, const unsigned char*);
+    using PatternAddInteger = int (*)(void*, const char*, int);
+    using Substitute = int (*)(void*, void*, int);
+    using DefaultSubstitute = void (*)(void*);
+    using FontMatch = void* (*)(void*, void*, int*);
+    using PatternGetString = int (*)(void*, const char*, int, unsigned char**);
+    using PatternDestroy = void (*)(void*);
+    const auto symbol = [](const char* name) { return dlsym(RTLD_DEFAULT, name); };
+    const auto create = reinterpret_cast<PatternCreate>(symbol("FcPatternCreate"));
+    const auto addString = reinterpret_cast<PatternAddString>(symbol("FcPatternAddString"));
+    const auto addInteger = reinterpret_cast<PatternAddInteger>(symbol("FcPatternAddInteger"));
+    const auto substitute = reinterpret_cast<Substitute>(symbol("FcConfigSubstitute"));
+    const auto defaults = reinterpret_cast<DefaultSubstitute>(symbol("FcDefaultSubstitute"));
+    const auto match = reinterpret_cast<FontMatch>(symbol("FcFontMatch"));
+    const auto getString = reinterpret_cast<PatternGetString>(symbol("FcPatternGetString"));
+    const auto destroy = reinterpret_cast<PatternDestroy>(symbol("FcPatternDestroy"));
+    if (!create || !addString || !addInteger || !substitute || !defaults || !match || !getString ||
+        !destroy)
+        return {};
+    void* pattern = create();
+    if (!pattern)
+        return {};
+    constexpr int kMatchPattern = 0; // FcMatchPattern
+    constexpr int kSlantRoman = 0;   // FC_SLANT_ROMAN
+    QString chosen;
+    const QByteArray name = family.toUtf8();
+    if (addString(pattern, "family", reinterpret_cast<const unsigned char*>(name.constData())) &&
+        addInteger(pattern, "slant", kSlantRoman) && substitute(nullptr, pattern, kMatchPattern)) {
+        defaults(pattern);
+        int result = 0;
+        if (void* best = match(nullptr, pattern, &result)) {
+            unsigned char* value = nullptr;
+            if (getString(best, "family", 0, &value) == 0 && value) // FcResultMatch
+                chosen = QString::fromUtf8(reinterpret_cast<const char*>(value));
+            destroy(best);
+        }
+    }
+    destroy(pattern);
+    return chosen;
+}
+
+} // namespace
+
+QString installedFamily(const QString& family)
+{
+    static std::mutex lock;
+    static QHash<QString, QString> known;
+    const std::lock_guard<std::mutex> hold(lock);
+    if (const auto found = known.constFind(family); found != known.constEnd())
+        return *found;
+    QString chosen = family;
+    if (configurationRead().valid()) {
+        // A family that is installed is its own best match.
+        waitForFontConfiguration();
+        const QString matched = matchedFamily(family);
+        if (!matched.isEmpty())
+            chosen = matched;
+    }
+    known.insert(family, chosen);
+    return chosen;
 }
 
 FontPreload::FontPreload()

@@ -62,7 +62,7 @@ bool QtMessages::retry(const QString& text)
 
 QFont toQFont(const FontSpec& fontSpec)
 {
-    QFont f(fontSpec.family);
+    QFont f(installedFamily(fontSpec.family));
     if (fontSpec.sizeInPixels)
         f.setPixelSize(fontSpec.size);
     else
