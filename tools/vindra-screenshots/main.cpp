@@ -13,6 +13,7 @@
 #include "platform/ini.h"
 #include "platform/messages.h"
 #include "platform/printer.h"
+#include "platform/qtfontpreload.h"
 #include "platform/qtplatform.h"
 #include "platform/screen.h"
 #include "shell/engel.h"
@@ -110,6 +111,8 @@ int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Fonts as the program asks for them.
+    vindra::startReadingFontConfiguration();
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     if (args == QStringList{QStringLiteral("--version")}) {
