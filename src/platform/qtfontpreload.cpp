@@ -21,27 +21,26 @@ std::shared_future<void>& configurationRead()
     return read;
 }
 
-} // namespace
-
-namespace {
+// A function of fontconfig, found in the process (Qt's GUI library loads it); null when
+// fontconfig is not there.
+template <typename Function> Function fontconfig(const char* name)
+{
+    return reinterpret_cast<Function>(dlsym(RTLD_DEFAULT, name));
+}
 
 // fontconfig's own start (FcInit) also parses every configuration file the system offers but
 // does not use, only for their descriptions, which nothing here reads: half of its time. The
 // configuration is read here the same way without them; on any failure FcInit does it all.
 void readFontConfiguration()
 {
-    using Init = int (*)();
-    using Create = void* (*)();
-    using ParseAndLoad = int (*)(void*, const unsigned char*, int);
     using Config = int (*)(void*);
-    using Destroy = void (*)(void*);
-    const auto symbol = [](const char* name) { return dlsym(RTLD_DEFAULT, name); };
-    const auto init = reinterpret_cast<Init>(symbol("FcInit"));
-    const auto create = reinterpret_cast<Create>(symbol("FcConfigCreate"));
-    const auto parseAndLoad = reinterpret_cast<ParseAndLoad>(symbol("FcConfigParseAndLoad"));
-    const auto buildFonts = reinterpret_cast<Config>(symbol("FcConfigBuildFonts"));
-    const auto setCurrent = reinterpret_cast<Config>(symbol("FcConfigSetCurrent"));
-    const auto destroy = reinterpret_cast<Destroy>(symbol("FcConfigDestroy"));
+    const auto init = fontconfig<int (*)()>("FcInit");
+    const auto create = fontconfig<void* (*)()>("FcConfigCreate");
+    const auto parseAndLoad =
+        fontconfig<int (*)(void*, const unsigned char*, int)>("FcConfigParseAndLoad");
+    const auto buildFonts = fontconfig<Config>("FcConfigBuildFonts");
+    const auto setCurrent = fontconfig<Config>("FcConfigSetCurrent");
+    const auto destroy = fontconfig<void (*)(void*)>("FcConfigDestroy");
     if (create && parseAndLoad && buildFonts && setCurrent && destroy) {
         if (void* config = create()) {
             // The default configuration file, its includes and the installed fonts' caches.
@@ -61,7 +60,7 @@ void readFontConfiguration()
 void startReadingFontConfiguration()
 {
     // fontconfig is loaded with Qt's GUI library; found here, it is the one Qt will ask.
-    if (dlsym(RTLD_DEFAULT, "FcInit") && !configurationRead().valid())
+    if (fontconfig<void*>("FcInit") && !configurationRead().valid())
         configurationRead() = std::async(std::launch::async, readFontConfiguration).share();
 }
 
@@ -78,23 +77,16 @@ namespace {
 // best match); empty when fontconfig is not there or chooses nothing.
 QString matchedFamily(const QString& family)
 {
-    using PatternCreate = void* (*)();
-    using PatternAddString = int (*)(void*, const char*, const unsigned char*);
-    using PatternAddInteger = int (*)(void*, const char*, int);
-    using Substitute = int (*)(void*, void*, int);
-    using DefaultSubstitute = void (*)(void*);
-    using FontMatch = void* (*)(void*, void*, int*);
-    using PatternGetString = int (*)(void*, const char*, int, unsigned char**);
-    using PatternDestroy = void (*)(void*);
-    const auto symbol = [](const char* name) { return dlsym(RTLD_DEFAULT, name); };
-    const auto create = reinterpret_cast<PatternCreate>(symbol("FcPatternCreate"));
-    const auto addString = reinterpret_cast<PatternAddString>(symbol("FcPatternAddString"));
-    const auto addInteger = reinterpret_cast<PatternAddInteger>(symbol("FcPatternAddInteger"));
-    const auto substitute = reinterpret_cast<Substitute>(symbol("FcConfigSubstitute"));
-    const auto defaults = reinterpret_cast<DefaultSubstitute>(symbol("FcDefaultSubstitute"));
-    const auto match = reinterpret_cast<FontMatch>(symbol("FcFontMatch"));
-    const auto getString = reinterpret_cast<PatternGetString>(symbol("FcPatternGetString"));
-    const auto destroy = reinterpret_cast<PatternDestroy>(symbol("FcPatternDestroy"));
+    const auto create = fontconfig<void* (*)()>("FcPatternCreate");
+    const auto addString =
+        fontconfig<int (*)(void*, const char*, const unsigned char*)>("FcPatternAddString");
+    const auto addInteger = fontconfig<int (*)(void*, const char*, int)>("FcPatternAddInteger");
+    const auto substitute = fontconfig<int (*)(void*, void*, int)>("FcConfigSubstitute");
+    const auto defaults = fontconfig<void (*)(void*)>("FcDefaultSubstitute");
+    const auto match = fontconfig<void* (*)(void*, void*, int*)>("FcFontMatch");
+    const auto getString =
+        fontconfig<int (*)(void*, const char*, int, unsigned char**)>("FcPatternGetString");
+    const auto destroy = fontconfig<void (*)(void*)>("FcPatternDestroy");
     if (!create || !addString || !addInteger || !substitute || !defaults || !match || !getString ||
         !destroy)
         return {};
