@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QSaveFile>
 #include <QXmlStreamReader>
 
@@ -121,11 +120,13 @@ double viewBoxAspect(const QByteArray& data)
     }
     if (xml.tokenType() != QXmlStreamReader::StartElement || xml.name() != u"svg")
         return 0;
-    static const QRegularExpression separators(QStringLiteral("[\\s,]+"));
+    // Four numbers, apart by white space or commas.
     const QStringList box = xml.attributes()
                                 .value(QStringLiteral("viewBox"))
                                 .toString()
-                                .split(separators, Qt::SkipEmptyParts);
+                                .replace(QLatin1Char(','), QLatin1Char(' '))
+                                .simplified()
+                                .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (box.size() != 4)
         return 0;
     bool wide = false;
@@ -144,7 +145,7 @@ double viewBoxAspect(const QByteArray& data)
 struct SvgPicture::Reader {
     QBuffer buffer;
     QImageReader reader;
-    explicit Reader(const QByteArray& data) : buffer()
+    explicit Reader(const QByteArray& data)
     {
         buffer.setData(data);
         buffer.open(QIODevice::ReadOnly);
@@ -198,8 +199,12 @@ QImage SvgPicture::draw(QSize size, double pixelRatio) const
     QImage image = reader->reader.read();
     if (image.isNull() || image.size() != device)
         return {};
-    // Every pixel is opaque over the white ground.
-    image.reinterpretAsFormat(QImage::Format_RGB32);
+    // Every pixel is opaque over the white ground: the same bits as an image without alpha.
+    if (image.format() == QImage::Format_ARGB32_Premultiplied ||
+        image.format() == QImage::Format_ARGB32)
+        image.reinterpretAsFormat(QImage::Format_RGB32);
+    else
+        image.convertTo(QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
     return image;
 }
