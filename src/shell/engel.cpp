@@ -371,7 +371,12 @@ void TEngel::startbilder()
         if (fresh[at].isNull())
             continue;
         cache.keep(m_sourcePaths[at], screen, ratio, fresh[at], m_pictureSources[at].aspect());
-        drawn[at] = std::move(fresh[at]);
+        // Shown from the kept file like a kept picture, its pages let go once painted; the
+        // drawing's own memory is freed here.
+        PictureCache::Entry kept = cache.find(m_sourcePaths[at], screen, ratio);
+        drawn[at] =
+            kept.image.size() == fresh[at].size() ? std::move(kept.image) : std::move(fresh[at]);
+        fresh[at] = QImage();
     }
 
     for (int k = 1; k <= 6; ++k) {
