@@ -346,6 +346,11 @@ TEST(Engel, DrawnPicturesAreKeptForTheNextStart)
         EXPECT_EQ(w->pictureImage(1)->size(), size);
         for (int k = 1; k <= 6; ++k)
             EXPECT_EQ(colourAt(*w, k), QColor(0, 255, 0)) << k;
+        // Painted, its pages let go, and painted again: the same picture.
+        QLabel* label = w->pictureImage(1);
+        const QImage painted = label->grab().toImage();
+        EXPECT_EQ(painted.pixelColor(5, 5), QColor(0, 255, 0));
+        EXPECT_EQ(label->grab().toImage(), painted);
     }
 
     // A changed source is drawn anew; a damaged kept file too.
