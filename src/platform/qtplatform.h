@@ -5,6 +5,7 @@
 #include "textmeasure.h"
 
 class QFont;
+class QWidget;
 
 namespace vindra {
 
@@ -32,5 +33,11 @@ public:
 
 /// The QFont of a FontSpec, for forms that draw or lay out text.
 QFont toQFont(const FontSpec& fontSpec);
+
+/// Brings the memory of a created top-level `window`'s drawing surface in at once, ahead of its
+/// first paint. Left to the first paint, that memory is brought in a page at a time as the
+/// paint fills it, which costs several times as much and is most of the time between showing
+/// a full-screen window and seeing it. The surface is made at the window's present size.
+void prepareWindowSurface(QWidget& window);
 
 } // namespace vindra

@@ -188,6 +188,13 @@ void TEngel::FormCreate()
     // The pictures are read before the first text is measured: the fonts may still be being
     // listed on the second thread, and the pictures need neither them nor the scale.
     choosePictures();
+    // The window and its surface are made while the fonts may still be being listed on the
+    // second thread (the first text measured waits for them).
+    if (m_services.screen) {
+        resize(m_services.screen->size());
+        create();
+        prepareWindowSurface(*this);
+    }
     if (m_services.measure && m_services.screen)
         m_engine->Skaltest(m_services.screen->size().width(), *m_services.measure,
                            m_services.screen->size().height());
