@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <thread>
-
 namespace vindra {
 
 /// Starts reading the system's font configuration on a second thread. Called first thing in
@@ -26,23 +24,20 @@ void waitForFontConfiguration();
 /// where Qt does not use fontconfig.
 QString installedFamily(const QString& family);
 
-/// Fills Qt's font database on a second thread while the program starts: it waits for the
-/// configuration begun by startReadingFontConfiguration() (or reads it itself) and lists the
-/// installed fonts. Meanwhile the first thread builds the main window and decodes its pictures.
-/// Qt's font database is guarded by its own lock, so a text measured before the list is
-/// complete simply waits for it.
+/// Fills Qt's font database on the second thread while the program starts: once the
+/// configuration begun by startReadingFontConfiguration() is read (begun here if it was not),
+/// that thread lists the installed fonts. Meanwhile the first thread builds the main window
+/// and decodes its pictures. Qt's font database is guarded by its own lock, so a text measured
+/// before the list is complete simply waits for it.
 class FontPreload {
 public:
-    /// Needs a QGuiApplication; starts the second thread.
+    /// Needs a QGuiApplication; lets the second thread list the fonts.
     FontPreload();
     /// Waits for the thread, which never outlives the application.
     ~FontPreload();
 
     FontPreload(const FontPreload&) = delete;
     FontPreload& operator=(const FontPreload&) = delete;
-
-private:
-    std::thread m_thread;
 };
 
 } // namespace vindra
