@@ -188,13 +188,6 @@ void TEngel::FormCreate()
     // The pictures are read before the first text is measured: the fonts may still be being
     // listed on the second thread, and the pictures need neither them nor the scale.
     choosePictures();
-    // The window and its surface are made while the fonts may still be being listed on the
-    // second thread (the first text measured waits for them).
-    if (m_services.screen) {
-        resize(m_services.screen->size());
-        create();
-        prepareWindowSurface(*this);
-    }
     if (m_services.measure && m_services.screen)
         m_engine->Skaltest(m_services.screen->size().width(), *m_services.measure,
                            m_services.screen->size().height());
@@ -209,6 +202,10 @@ void TEngel::FormCreate()
         loadBackground();
         Image1->show();
     }
+    // The window's surface is made now, with its pictures drawn (a first start's drawings
+    // are freed by now), and brought in at once rather than page by page by the first paint.
+    create();
+    prepareWindowSurface(*this);
 }
 
 int TEngel::scaled(int v) const
