@@ -26,6 +26,7 @@ struct Program::Parts {
     QtTextMeasure measure;
     QtScreen screen;
     SystemClock clock;
+    WindowSurfaces surfaces;
     // The modules lie beside the program in the build tree, in its library directory when
     // installed.
     QStringList moduleDirs{QCoreApplication::applicationDirPath(),

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBackingStore>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -13,7 +14,9 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
 #include <cstdint>
+#include <vector>
 
 #include <sys/mman.h>
 #include <unistd.h>
@@ -104,6 +107,19 @@ double QtScreen::pixelRatio() const
     return 1.0;
 }
 
+namespace {
+
+// Whether every page from `begin` to `end` (page-aligned) is in memory.
+bool allResident(std::uintptr_t begin, std::uintptr_t end, std::uintptr_t page)
+{
+    std::vector<unsigned char> resident((end - begin) / page);
+    if (mincore(reinterpret_cast<void*>(begin), end - begin, resident.data()) != 0)
+        return false;
+    return std::all_of(resident.begin(), resident.end(), [](unsigned char p) { return p & 1; });
+}
+
+} // namespace
+
 void prepareWindowSurface(QWidget& window)
 {
     QBackingStore* store = window.isWindow() ? window.backingStore() : nullptr;
@@ -116,17 +132,36 @@ void prepareWindowSurface(QWidget& window)
     if (device && device->devType() == QInternal::Image) {
         const auto* image = static_cast<const QImage*>(device);
         // The whole pages inside the pixels (madvise works on pages; the pixels' first and
-        // last page may hold other memory). Where the system cannot (before Linux 5.14), the
-        // first paint brings the pages in as before.
+        // last page may hold other memory). A surface in memory already (a window shown
+        // again, or memory the allocator reused) is left as it is: asked again, the system
+        // would walk every page once more. Where the system cannot bring pages in this way
+        // (before Linux 5.14), the first paint brings them in as before.
         static const auto kPage = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
         const auto first = reinterpret_cast<std::uintptr_t>(image->constBits());
         const std::uintptr_t begin = (first + kPage - 1) & ~(kPage - 1);
         const std::uintptr_t end =
             (first + static_cast<std::uintptr_t>(image->sizeInBytes())) & ~(kPage - 1);
-        if (end > begin)
+        if (end > begin && !allResident(begin, end, kPage))
             madvise(reinterpret_cast<void*>(begin), end - begin, MADV_POPULATE_WRITE);
     }
     store->endPaint();
+}
+
+WindowSurfaces::WindowSurfaces()
+{
+    if (QCoreApplication* application = QCoreApplication::instance())
+        application->installEventFilter(this);
+}
+
+bool WindowSurfaces::eventFilter(QObject* watched, QEvent* event)
+{
+    // A window is sent Show once it is made and before it is put on screen and painted.
+    if (event->type() == QEvent::Show && watched->isWidgetType()) {
+        auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow())
+            prepareWindowSurface(*widget);
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 } // namespace vindra

@@ -4,6 +4,8 @@
 #include "screen.h"
 #include "textmeasure.h"
 
+#include <QObject>
+
 class QFont;
 class QWidget;
 
@@ -36,8 +38,20 @@ QFont toQFont(const FontSpec& fontSpec);
 
 /// Brings the memory of a created top-level `window`'s drawing surface in at once, ahead of its
 /// first paint. Left to the first paint, that memory is brought in a page at a time as the
-/// paint fills it, which costs several times as much and is most of the time between showing
-/// a full-screen window and seeing it. The surface is made at the window's present size.
+/// paint fills it, which costs several times as much: on a 1920x1080 screen it was some ten of
+/// the twenty milliseconds from showing a full-screen window to seeing it. The surface is made
+/// at the window's present size.
 void prepareWindowSurface(QWidget& window);
+
+/// Prepares the surface of every window of the application as it is shown
+/// (prepareWindowSurface): the main window, the menus, the forms and the dialogs.
+class WindowSurfaces : public QObject {
+public:
+    /// Needs the application; watches it while this lives.
+    WindowSurfaces();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
 
 } // namespace vindra

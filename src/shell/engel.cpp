@@ -202,10 +202,6 @@ void TEngel::FormCreate()
         loadBackground();
         Image1->show();
     }
-    // The window's surface is made now, with its pictures drawn (a first start's drawings
-    // are freed by now), and brought in at once rather than page by page by the first paint.
-    create();
-    prepareWindowSurface(*this);
 }
 
 int TEngel::scaled(int v) const

@@ -13,6 +13,7 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
+#include <memory>
 #include <vector>
 
 namespace vindra {
@@ -43,42 +44,59 @@ std::pair<size_t, size_t> residentPages(QWidget& window)
     return {resident, in.size()};
 }
 
-// A full-screen window's surface is brought into memory before its first paint, which then
-// shows the window as it would have anyway. The window is larger than any block the memory
-// allocator keeps for reuse, so its surface starts out of memory.
+// A window's surface is brought into memory before its first paint, which then shows the
+// window as it would have anyway: asked of one window, or of every window as it is shown. The
+// windows are larger than any block the memory allocator keeps for reuse, so their surfaces
+// start out of memory.
 TEST(WindowSurface, BroughtInBeforeTheFirstPaint)
 {
-    Window window;
-    window.setAutoFillBackground(true);
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, QColor(0, 0, 255));
-    window.setPalette(palette);
-    window.resize(4096, 2400);
+    const auto blueWindow = [] {
+        auto window = std::make_unique<Window>();
+        window->setAutoFillBackground(true);
+        QPalette palette = window->palette();
+        palette.setColor(QPalette::Window, QColor(0, 0, 255));
+        window->setPalette(palette);
+        window->resize(4096, 2400);
+        return window;
+    };
+    const auto paintedBlue = [](QWidget& window) {
+        QApplication::processEvents();
+        QBackingStore* store = window.backingStore();
+        store->beginPaint(QRegion());
+        const auto* shown = static_cast<const QImage*>(store->paintDevice());
+        const bool blue =
+            shown->size() == window.size() && shown->pixelColor(4095, 2399) == QColor(0, 0, 255);
+        store->endPaint();
+        return blue;
+    };
 
-    prepareWindowSurface(window); // not made yet: nothing to prepare
-    EXPECT_EQ(window.backingStore(), nullptr);
-
-    window.create();
-    window.backingStore()->resize(window.size());
-    const auto [before, pages] = residentPages(window);
+    auto window = blueWindow();
+    prepareWindowSurface(*window); // not made yet: nothing to prepare
+    EXPECT_EQ(window->backingStore(), nullptr);
+    window->create();
+    window->backingStore()->resize(window->size());
+    const auto [before, pages] = residentPages(*window);
     ASSERT_GT(pages, 2000u);
     EXPECT_LT(before, pages / 10);
-    prepareWindowSurface(window);
-    EXPECT_EQ(window.backingStore()->size(), window.size());
-    EXPECT_EQ(residentPages(window).first, pages);
-
-    window.show();
-    QApplication::processEvents();
-    QBackingStore* store = window.backingStore();
-    store->beginPaint(QRegion());
-    const auto* shown = static_cast<const QImage*>(store->paintDevice());
-    EXPECT_EQ(shown->size(), QSize(4096, 2400));
-    EXPECT_EQ(shown->pixelColor(4095, 2399), QColor(0, 0, 255));
-    store->endPaint();
+    prepareWindowSurface(*window);
+    EXPECT_EQ(window->backingStore()->size(), window->size());
+    EXPECT_EQ(residentPages(*window).first, pages);
+    prepareWindowSurface(*window); // in memory already: left as it is
+    EXPECT_EQ(residentPages(*window).first, pages);
+    window->show();
+    EXPECT_TRUE(paintedBlue(*window));
 
     // A widget inside a window has no surface of its own.
-    QWidget inside(&window);
-    prepareWindowSurface(inside);
+    prepareWindowSurface(*new QWidget(window.get()));
+    window.reset();
+
+    const WindowSurfaces surfaces;
+    auto shown = blueWindow();
+    shown->show(); // made, sent Show, not painted yet
+    const auto [resident, shownPages] = residentPages(*shown);
+    EXPECT_EQ(shownPages, pages);
+    EXPECT_EQ(resident, shownPages);
+    EXPECT_TRUE(paintedBlue(*shown));
 }
 
 } // namespace
